@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+#include "engine.h"
+#include "result_file.h"
+#include "run_view.h"
+
+namespace mining {
+
+QString ProgressText(const QString& keyword, int count);
+QString CompletionText(int count);
+
+// The run of one main window: start, step, next keyword, stop. The run is a loop, so its call
+// depth does not grow with the keywords processed; a fetch runs the event loop, so every handler
+// of the window may run in the middle of a step and is read again after it.
+class MiningRun {
+public:
+    // Fetches a page and returns its text, or nothing when the fetch failed.
+    using PageFetcher = std::function<std::optional<QString>(const QUrl&)>;
+    // Ends the fetch in progress, which then returns as failed.
+    using FetchAborter = std::function<void()>;
+
+    MiningRun(RunView& view, EngineHosts hosts, PageFetcher fetch, FetchAborter abort,
+              QByteArray fileCharset = ResultFileCharset());
+
+    void CmdStart_Click();
+    void CmdStop_Click();
+    // The window is closing: abandon the run; nothing more is written or shown.
+    void Shutdown();
+
+    qint16 MineIndex() const { return mineIndex_; }
+    qint16 StopFlag() const { return stopFlag_; }
+    bool Running() const { return loopActive_; }
+    const EngineHosts& Hosts() const { return hosts_; }
+    const ResultFileWriter& Writer() const { return writer_; }
+
+private:
+    void RunLoop();
+    void MineBaidu();
+    void MineGoogle();
+    void MineTaobao();
+    void MineEngine(Engine engine, const QString& marker);
+    bool NextKeyword();
+    void Dispatch();
+    void SaveResults();
+
+    RunView& view_;
+    EngineHosts hosts_;
+    PageFetcher fetch_;
+    FetchAborter abort_;
+    ResultFileWriter writer_;
+    qint16 mineIndex_ = 0;
+    qint16 stopFlag_ = 0;
+    std::uint64_t generation_ = 0;  // one per start, so a restarted run drops the old page
+    bool loopActive_ = false;
+    bool fetching_ = false;
+    bool closing_ = false;
+};
+
+}  // namespace mining

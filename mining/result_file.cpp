@@ -1,0 +1,171 @@
+#include "result_file.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <climits>
+#include <clocale>
+#include <cstdlib>
+#include <fcntl.h>
+#include <langinfo.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace mining {
+
+namespace {
+
+bool WriteAll(int fd, const QByteArray& bytes) {
+    const char* p = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, p, static_cast<size_t>(left));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        p += n;
+        left -= n;
+    }
+    return true;
+}
+
+QByteArray DirectoryOf(const QByteArray& path) {
+    const qsizetype slash = path.lastIndexOf('/');
+    if (slash < 0) return ".";
+    if (slash == 0) return "/";
+    return path.left(slash);
+}
+
+void SyncDirectory(const QByteArray& dir) {
+    const int d = ::open(dir.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (d < 0) return;
+    ::fsync(d);
+    ::close(d);
+}
+
+// A symbolic link is written through, as opening the name for output would do.
+QByteArray ResolveTarget(const QByteArray& path) {
+    struct stat st {};
+    if (::lstat(path.constData(), &st) == 0 && S_ISLNK(st.st_mode)) {
+        char resolved[PATH_MAX];
+        if (::realpath(path.constData(), resolved)) return QByteArray(resolved);
+    }
+    return path;
+}
+
+}  // namespace
+
+std::optional<QString> ResultFileName(const QString& folder, const QString& keyword) {
+    if (keyword.contains(u'/') || keyword.contains(QChar(0)) || folder.contains(QChar(0)))
+        return std::nullopt;
+    return folder + u'/' + QStringLiteral("长尾关键词：") + keyword + QStringLiteral(".txt");
+}
+
+QByteArray ResultFileCharset() {
+    const char* codeset = ::nl_langinfo(CODESET);
+    const QByteArray name = QByteArray(codeset ? codeset : "").toUpper();
+    if (name == "GBK" || name == "GB2312" || name == "CP936" || name == "EUC-CN" ||
+        name == "GB18030")
+        return "GB18030";
+    if (name.isEmpty() || name == "ANSI_X3.4-1968" || name == "ASCII" || name == "US-ASCII" ||
+        name == "UTF-8" || name == "UTF8")
+        return "UTF-8";
+    QStringEncoder probe(name.constData());
+    return probe.isValid() ? name : QByteArray("UTF-8");
+}
+
+ResultFileWriter::ResultFileWriter(const QByteArray& charset) : charset_(charset) {}
+
+ResultFileWriter::~ResultFileWriter() { Close(); }
+
+void ResultFileWriter::Close() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+    target_.clear();
+}
+
+QByteArray ResultFileWriter::Encode(const QStringList& entries, int from) const {
+    QStringEncoder encoder(charset_.constData());
+    if (!encoder.isValid()) encoder = QStringEncoder(QStringEncoder::Utf8);
+    QByteArray out;
+    for (int i = from; i < entries.size(); ++i) {
+        out += encoder.encode(entries.at(i));
+        out += "\r\n";
+    }
+    return out;
+}
+
+bool ResultFileWriter::StillOurs() const {
+    struct stat st {};
+    if (::stat(target_.constData(), &st) != 0) return false;
+    return static_cast<std::uint64_t>(st.st_dev) == device_ &&
+           static_cast<std::uint64_t>(st.st_ino) == inode_ && st.st_size == size_;
+}
+
+bool ResultFileWriter::Save(const QString& path, const ResultList& list) {
+    const QByteArray target = ResolveTarget(QFile::encodeName(path));
+    const bool canAppend = fd_ >= 0 && target == target_ && list.generation() == generation_ &&
+                           written_ <= list.size() && StillOurs();
+    if (canAppend) return Append(list);
+    Close();
+    return Rewrite(target, list);
+}
+
+bool ResultFileWriter::Append(const ResultList& list) {
+    if (written_ == list.size()) return true;
+    const QByteArray bytes = Encode(list.entries(), written_);
+    if (!WriteAll(fd_, bytes) || ::fdatasync(fd_) != 0) {
+        // The disk now holds an unknown tail; the next save writes the whole list afresh.
+        Close();
+        return false;
+    }
+    bytesWritten_ += static_cast<std::uint64_t>(bytes.size());
+    size_ += bytes.size();
+    written_ = list.size();
+    return true;
+}
+
+bool ResultFileWriter::Rewrite(const QByteArray& target, const ResultList& list) {
+    struct stat existing {};
+    const bool exists = ::stat(target.constData(), &existing) == 0;
+    if (exists && (S_ISDIR(existing.st_mode) || ::access(target.constData(), W_OK) != 0))
+        return false;  // a read-only file stays as the user left it
+
+    QByteArray temp;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        // A short name of our own: the target's name may already be near the length limit.
+        temp = DirectoryOf(target) + "/.quelvo-save-" + QByteArray::number(::getpid()) + "-" +
+               QByteArray::number(attempt);
+        fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) return false;
+    }
+    if (fd < 0) return false;
+
+    const QByteArray bytes = Encode(list.entries(), 0);
+    bool ok = WriteAll(fd, bytes) && ::fdatasync(fd) == 0;
+    if (ok && exists) ::fchmod(fd, existing.st_mode & 07777);
+    ok = ok && ::rename(temp.constData(), target.constData()) == 0;
+    struct stat st {};
+    ok = ok && ::fstat(fd, &st) == 0;
+    if (!ok) {
+        ::close(fd);
+        ::unlink(temp.constData());
+        return false;
+    }
+    SyncDirectory(DirectoryOf(target));
+
+    fd_ = fd;
+    target_ = target;
+    generation_ = list.generation();
+    written_ = list.size();
+    size_ = bytes.size();
+    device_ = static_cast<std::uint64_t>(st.st_dev);
+    inode_ = static_cast<std::uint64_t>(st.st_ino);
+    bytesWritten_ += static_cast<std::uint64_t>(bytes.size());
+    ++rewrites_;
+    return true;
+}
+
+}  // namespace mining

@@ -1,0 +1,18 @@
+#include "result_list.h"
+
+namespace mining {
+
+bool ResultList::append(const QString& text) {
+    if (isFull() || index_.contains(text)) return false;
+    index_.insert(text, size());
+    entries_.append(text);
+    return true;
+}
+
+void ResultList::clear() {
+    entries_.clear();
+    index_.clear();
+    ++generation_;
+}
+
+}  // namespace mining

@@ -1,0 +1,121 @@
+#include "mod_http.h"
+
+#include <QEventLoop>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+
+#include <algorithm>
+
+namespace web {
+
+namespace {
+
+// What an ordinary desktop browser sends; some engines answer bare clients with a different page.
+constexpr char kUserAgent[] =
+    "Mozilla/5.0 (Windows NT 10.0; Win64; x64) AppleWebKit/537.36 (KHTML, like Gecko) "
+    "Chrome/120.0.0.0 Safari/537.36";
+constexpr char kAccept[] =
+    "text/html,application/xhtml+xml,application/xml;q=0.9,image/webp,*/*;q=0.8";
+constexpr char kAcceptLanguage[] = "zh-CN,zh;q=0.9,en;q=0.8";
+
+// Errors below 100 are the transport's own (connection refused, reset, time-out, cancelled, TLS);
+// 101..199 come from a proxy. Everything above is an answer of the server.
+bool IsTransportError(QNetworkReply::NetworkError e) {
+    return e != QNetworkReply::NoError && e < QNetworkReply::ContentAccessDenied;
+}
+
+}  // namespace
+
+ModHttp::ModHttp(QObject* parent) : QObject(parent) {
+    manager_.setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
+}
+
+ModHttp::~ModHttp() { AbortAll(); }
+
+void ModHttp::AbortAll() {
+    // Copy: aborting finishes the reply, which lets its waiting loop remove it from the list.
+    const auto replies = replies_;
+    for (const auto& reply : replies)
+        if (reply) reply->abort();
+}
+
+HttpResult ModHttp::Get(const QUrl& url) {
+    HttpResult result;
+    if (!url.isValid() || url.scheme().isEmpty()) {
+        result.error = QStringLiteral("invalid address");
+        return result;
+    }
+
+    QNetworkRequest request(url);
+    request.setHeader(QNetworkRequest::UserAgentHeader, QByteArray(kUserAgent));
+    request.setRawHeader("Accept", kAccept);
+    request.setRawHeader("Accept-Language", kAcceptLanguage);
+    request.setTransferTimeout(transferTimeoutMs_);
+
+    QPointer<QNetworkReply> reply = manager_.get(request);
+    replies_.push_back(reply);
+    bool tooLarge = false;
+
+    QEventLoop loop;
+    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    QObject::connect(reply, &QNetworkReply::metaDataChanged, &loop, [&] {
+        const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+        if (length.isValid() && length.toLongLong() > kMaxBodyBytes) {
+            tooLarge = true;
+            reply->abort();
+        }
+    });
+    QObject::connect(reply, &QNetworkReply::downloadProgress, &loop, [&](qint64 received, qint64) {
+        if (received > kMaxBodyBytes) {
+            tooLarge = true;
+            reply->abort();
+        }
+    });
+    if (!reply->isFinished()) loop.exec();
+
+    replies_.erase(std::remove(replies_.begin(), replies_.end(), reply), replies_.end());
+    std::erase_if(replies_, [](const QPointer<QNetworkReply>& r) { return r.isNull(); });
+    if (!reply) {
+        result.error = QStringLiteral("request destroyed");
+        return result;
+    }
+    // The loop also ends when the whole program quits; a reply still running then is abandoned.
+    if (!reply->isFinished()) reply->abort();
+    reply->deleteLater();
+
+    const auto error = reply->error();
+    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    result.status = status.isValid() ? status.toInt() : 0;
+    result.contentType = reply->header(QNetworkRequest::ContentTypeHeader).toByteArray();
+
+    if (tooLarge) {
+        result.error = QStringLiteral("body larger than %1 bytes").arg(kMaxBodyBytes);
+        return result;
+    }
+    if (IsTransportError(error) || !status.isValid()) {
+        result.error = reply->errorString();
+        return result;
+    }
+    result.body = reply->readAll();
+    if (error != QNetworkReply::NoError && result.body.isEmpty()) {
+        // An error status without a body gives nothing to read.
+        result.error = reply->errorString();
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+std::optional<QString> ModHttp::GetHtml(const QUrl& url) {
+    const HttpResult r = Get(url);
+    if (!r.ok) return std::nullopt;
+    return BytesToText(r.body);
+}
+
+std::optional<QString> ModHttp::GetResponseText(const QUrl& url) {
+    const HttpResult r = Get(url);
+    if (!r.ok) return std::nullopt;
+    return ResponseText(r.body, r.contentType);
+}
+
+}  // namespace web

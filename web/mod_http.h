@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QByteArray>
+#include <QNetworkAccessManager>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QUrl>
+
+#include <optional>
+#include <vector>
+
+class QNetworkReply;
+
+namespace web {
+
+// Outcome of one GET. `ok` is false only for a transport failure (no connection, reset, time-out,
+// no body, oversized body, aborted); an HTTP error status that comes with a body is a page.
+struct HttpResult {
+    bool ok = false;
+    int status = 0;
+    QByteArray body;
+    QByteArray contentType;
+    QString error;
+};
+
+// Decodes bytes as UTF-8 or GBK by looking at the bytes themselves.
+bool IsUtf8(const QByteArray& body);
+QString BytesToText(const QByteArray& body);
+// Decodes a body the way a browser's request object would: the charset of the Content-Type
+// header when it names one the platform knows, UTF-8 otherwise.
+QString ResponseText(const QByteArray& body, const QByteArray& contentType);
+
+// The program's HTTP component. Each wait runs a local event loop so the windows stay alive; one
+// manager is kept so connections are reused between fetches.
+class ModHttp : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kDefaultTransferTimeoutMs = 30000;
+    static constexpr qint64 kMaxBodyBytes = 16 * 1024 * 1024;
+
+    explicit ModHttp(QObject* parent = nullptr);
+    ~ModHttp() override;
+
+    // Blocks the caller (running the event loop) until the request has ended.
+    HttpResult Get(const QUrl& url);
+    // The page text, or nothing when the fetch failed.
+    std::optional<QString> GetHtml(const QUrl& url);
+    // The body decoded by its declared charset, or nothing when the fetch failed.
+    std::optional<QString> GetResponseText(const QUrl& url);
+
+    // Ends every outstanding request; their waits return as failures.
+    void AbortAll();
+    int Outstanding() const { return static_cast<int>(replies_.size()); }
+
+    void setTransferTimeoutMs(int ms) { transferTimeoutMs_ = ms; }
+    int transferTimeoutMs() const { return transferTimeoutMs_; }
+
+private:
+    QNetworkAccessManager manager_;
+    std::vector<QPointer<QNetworkReply>> replies_;
+    int transferTimeoutMs_ = kDefaultTransferTimeoutMs;
+};
+
+}  // namespace web
