@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "app/app_config.h"
+#include "mining/engine.h"
+
+// What the command line asks for.
+struct CommandLine {
+    enum class Mode { Window, Mine, Help };
+    Mode mode = Mode::Window;
+    bool demo = false;
+    AppConfig config;
+    // Headless mining.
+    QString keyword;
+    mining::Engine engine = mining::Engine::Baidu;
+    bool contains = false;
+    QString outDir;
+    // Not empty: the arguments were bad.
+    QString error;
+};
+
+// True when the arguments ask for the headless run (decided before any application object exists).
+bool IsMineCommand(int argc, char** argv);
+// `args` as QCoreApplication::arguments() gives them, program name first.
+CommandLine ParseCommandLine(const QStringList& args);
+QString UsageText();

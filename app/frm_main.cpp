@@ -1,0 +1,213 @@
+#include "frm_main.h"
+
+#include <QCloseEvent>
+#include <QFont>
+
+#include "app/skin.h"
+#include "app/twips.h"
+
+namespace {
+
+void Place(QWidget& control, QWidget* parent, const QRect& twipsRect) {
+    control.setParent(parent);
+    control.setGeometry(twipsRect);
+}
+
+}  // namespace
+
+QString FrmMain::Caption() {
+    return QStringLiteral("Quelvo关键词助手V2.3") + QString(19, u' ') +
+           QStringLiteral("站长Quelvo旗下软件") + QString(3, u' ');
+}
+
+FrmMain::FrmMain(AppConfig config, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent),
+      config_(std::move(config)),
+      dialogs_(dialogs),
+      run_(
+          *this, config_.hosts, [this](const QUrl& url) { return Http_.GetHtml(url); },
+          [this] { Http_.AbortAll(); }) {
+    setObjectName(QStringLiteral("FrmMain"));
+    setWindowTitle(Caption());
+    const QSize client(TwipsToPixels(11505), TwipsToPixels(7320));
+    setFixedSize(client);
+    BuildControls();
+    ConnectHandlers();
+    Form_Load();
+}
+
+FrmMain::~FrmMain() {
+    run_.Shutdown();
+    Http_.AbortAll();
+    VendorHttp_.AbortAll();
+}
+
+void FrmMain::BuildControls() {
+    auto name = [](QObject& o, const char* n) { o.setObjectName(QString::fromUtf8(n)); };
+
+    // Decorative strips lie under the banner; the browser is drawn over them.
+    name(Picture1, "Picture1");
+    Place(Picture1, this, TwipsRect(11220, 0, 375, 1215));
+    name(Picture2, "Picture2");
+    Place(Picture2, this, TwipsRect(0, 900, 11295, 375));
+    name(WebBrowser1, "WebBrowser1");
+    Place(WebBrowser1, this, TwipsRect(-30, -30, 11535, 1215));
+    WebBrowser1.setContextMenuPolicy(Qt::NoContextMenu);
+
+    name(Frame1, "Frame1");
+    Place(Frame1, this, TwipsRect(120, 1320, 3735, 5655));
+    name(Frame2, "Frame2");
+    Frame2.setTitle(QStringLiteral("关键词查询结果来源"));
+    Place(Frame2, &Frame1, TwipsRect(120, 240, 3495, 735));
+    name(Option1, "Option1");
+    Option1.setText(QStringLiteral("百度"));
+    Place(Option1, &Frame2, TwipsRect(120, 360, 735, 220));
+    Option1.setChecked(true);
+    name(Option2, "Option2");
+    Option2.setText(QStringLiteral("谷歌"));
+    Place(Option2, &Frame2, TwipsRect(1320, 360, 735, 220));
+    name(Option3, "Option3");
+    Option3.setText(QStringLiteral("淘宝"));
+    Place(Option3, &Frame2, TwipsRect(2520, 360, 735, 220));
+
+    name(Label[0], "Label(0)");
+    Label[0].setText(QStringLiteral("关键词："));
+    Place(Label[0], &Frame1, TwipsRect(150, 1270, 825, 210));
+    name(TxtKey, "TxtKey");
+    TxtKey.setFont(QFont(QStringLiteral("微软雅黑")));
+    Place(TxtKey, &Frame1, TwipsRect(960, 1200, 2655, 350));
+    name(CmdStart, "CmdStart");
+    CmdStart.setText(QStringLiteral("开始挖掘"));
+    Place(CmdStart, &Frame1, TwipsRect(960, 1680, 1215, 350));
+    name(CmdStop, "CmdStop");
+    CmdStop.setText(QStringLiteral("停止挖掘"));
+    Place(CmdStop, &Frame1, TwipsRect(2400, 1680, 1215, 350));
+    name(Check1, "Check1");
+    Check1.setText(QStringLiteral("结果中包含关键词"));
+    Place(Check1, &Frame1, TwipsRect(960, 2160, 1815, 255));
+    name(Label[1], "Label(1)");
+    Label[1].setText(QStringLiteral("结果保存路径："));
+    Place(Label[1], &Frame1, TwipsRect(120, 2760, 1305, 210));
+    name(TxtFile, "TxtFile");
+    Place(TxtFile, &Frame1, TwipsRect(120, 3000, 3015, 300));
+    name(CmdFile, "CmdFile");
+    CmdFile.setText(QStringLiteral("..."));
+    Place(CmdFile, &Frame1, TwipsRect(3120, 3000, 495, 300));
+    name(Label3, "Label3");
+    Label3.setText(QStringLiteral("体验功能更强大的站长Quelvo6"));
+    Label3.setStyleSheet(QStringLiteral("color: red;"));
+    Place(Label3, &Frame1, TwipsRect(480, 4920, 2655, 285));
+
+    name(Frame[1], "Frame(1)");
+    Frame[1].setTitle(QStringLiteral("所获取的结果"));
+    Place(Frame[1], this, TwipsRect(3960, 1320, 7455, 4935));
+    name(List1, "List1");
+    List1.setUniformItemSizes(true);
+    Place(List1, &Frame[1], TwipsRect(120, 240, 7215, 4200));
+    name(CmdClear, "CmdClear");
+    CmdClear.setText(QStringLiteral("清除数据"));
+    Place(CmdClear, &Frame[1], TwipsRect(120, 4560, 1095, 280));
+    name(Label1, "Label1");
+    Label1.setText(QStringLiteral("提示：双击查看详细结果"));
+    Place(Label1, &Frame[1], TwipsRect(5280, 4680, 2055, 210));
+
+    name(Frame[0], "Frame(0)");
+    Frame[0].setTitle(QStringLiteral("查询状态"));
+    Place(Frame[0], this, TwipsRect(3960, 6360, 7455, 615));
+    name(LabelStatus, "LabelStatus");
+    LabelStatus.setStyleSheet(QStringLiteral("color: red;"));
+    Place(LabelStatus, &Frame[0], TwipsRect(120, 240, 6015, 255));
+
+    name(Label2, "Label2");
+    Label2.setText(QStringLiteral("检查更新"));
+    Place(Label2, this, TwipsRect(240, 7125, 1815, 210));
+    name(ucAniGIF3, "ucAniGIF3");
+    Place(ucAniGIF3, this, TwipsRect(2160, 7080, 300, 300));
+    ucAniGIF3.hide();
+    name(Labelfeedback, "Labelfeedback");
+    Labelfeedback.setText(QStringLiteral("反馈意见"));
+    Place(Labelfeedback, this, TwipsRect(9500, 7125, 735, 225));
+    name(ucAniGIF1, "ucAniGIF1");
+    Place(ucAniGIF1, this, TwipsRect(9200, 7080, 240, 240));
+    name(Labelhome, "Labelhome");
+    Labelhome.setText(QStringLiteral("官方网站"));
+    Place(Labelhome, this, TwipsRect(10700, 7120, 735, 225));
+    name(ucAniGIF2, "ucAniGIF2");
+    Place(ucAniGIF2, this, TwipsRect(10400, 7080, 240, 240));
+
+    name(Timer1, "Timer1");
+    Timer1.setInterval(3000);
+
+    // Storage the user never sees: right of the client area.
+    for (int i = 0; i < 4; ++i) {
+        Text1[i].setObjectName(QStringLiteral("Text1(%1)").arg(i));
+        Place(Text1[i], this, TwipsRect(12120 + 200 * i, 240 + 360 * i, 1455, 270));
+    }
+    name(Text2, "Text2");
+    Text2.setText(mining::DefaultTaobaoMarker());
+    Place(Text2, this, TwipsRect(12360, 1080, 1455, 270));
+}
+
+void FrmMain::ConnectHandlers() {
+    connect(&CmdStart, &QPushButton::clicked, this, [this] { CmdStart_Click(); });
+    connect(&CmdStop, &QPushButton::clicked, this, [this] { CmdStop_Click(); });
+    connect(&CmdFile, &QPushButton::clicked, this, [this] { CmdFile_Click(); });
+    connect(&CmdClear, &QPushButton::clicked, this, [this] { CmdClear_Click(); });
+    connect(&List1, &QListWidget::itemDoubleClicked, this, [this] { List1_DblClick(); });
+    connect(&Label2, &ClickLabel::clicked, this, [this] { Label2_Click(); });
+    connect(&Labelhome, &ClickLabel::clicked, this, [this] { Labelhome_Click(); });
+    connect(&Label3, &ClickLabel::clicked, this, [this] { Label3_Click(); });
+    connect(&Labelfeedback, &ClickLabel::clicked, this, [this] { Labelfeedback_Click(); });
+    connect(&Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+    connect(&WebBrowser1, &QWebEngineView::loadFinished, this,
+            [this](bool ok) { WebBrowser1_DocumentComplete(ok); });
+}
+
+void FrmMain::Form_Load() {
+    ApplySkin(config_.skinPath.isEmpty() ? DefaultSkinPath() : config_.skinPath);
+    WebBrowser1.load(VendorUrl(config_.vendor, QStringLiteral("/api/pages/keywords.php?ver=2.0")));
+    Timer1.start();
+}
+
+void FrmMain::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}
+
+void FrmMain::Form_Unload() {
+    run_.Shutdown();
+    Http_.AbortAll();
+    VendorHttp_.AbortAll();
+    Timer1.stop();
+    emit unloaded();
+}
+
+void FrmMain::CmdStart_Click() { run_.CmdStart_Click(); }
+void FrmMain::CmdStop_Click() { run_.CmdStop_Click(); }
+
+mining::Engine FrmMain::SelectedEngine() const {
+    if (Option1.isChecked()) return mining::Engine::Baidu;
+    if (Option2.isChecked()) return mining::Engine::Google;
+    if (Option3.isChecked()) return mining::Engine::Taobao;
+    return mining::Engine::Baidu;
+}
+
+bool FrmMain::FilterTicked() const { return Check1.isChecked(); }
+QString FrmMain::KeyText() const { return TxtKey.text(); }
+QString FrmMain::FolderText() const { return TxtFile.text(); }
+QString FrmMain::TaobaoMarker() const { return Text2.text(); }
+
+void FrmMain::ListAppend(const QString& text) {
+    if (list_.append(text)) List1.addItem(text);
+}
+
+void FrmMain::ListClear() {
+    list_.clear();
+    List1.clear();
+}
+
+void FrmMain::SetStatus(const QString& text) { LabelStatus.setText(text); }
+void FrmMain::SetStartEnabled(bool enabled) { CmdStart.setEnabled(enabled); }
+void FrmMain::ShowMessage(const QString& text) {
+    dialogs_.Information(this, QStringLiteral("提示"), text);
+}

@@ -1,0 +1,66 @@
+#include <QApplication>
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <memory>
+
+#include "app/command_line.h"
+#include "app/demo_server.h"
+#include "app/dialogs.h"
+#include "app/frm_main.h"
+#include "app/headless_mine.h"
+
+namespace {
+
+int Usage(const QString& error) {
+    if (!error.isEmpty()) std::fprintf(stderr, "quelvo: %s\n", error.toUtf8().constData());
+    std::fputs(UsageText().toUtf8().constData(), stderr);
+    return 2;
+}
+
+int Mine(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    CommandLine cl = ParseCommandLine(app.arguments());
+    if (cl.mode == CommandLine::Mode::Help) {
+        std::fputs(UsageText().toUtf8().constData(), stdout);
+        return 0;
+    }
+    if (!cl.error.isEmpty()) return Usage(cl.error);
+    std::unique_ptr<sim::SimServer> demo;
+    if (cl.demo && !(demo = StartDemoServer(cl.config))) {
+        std::fputs("quelvo: the demo servers could not start\n", stderr);
+        return 1;
+    }
+    return RunHeadlessMine(cl, stdout, stderr);
+}
+
+int Window(int argc, char** argv) {
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    CommandLine cl = ParseCommandLine(app.arguments());
+    if (cl.mode == CommandLine::Mode::Help) {
+        std::fputs(UsageText().toUtf8().constData(), stdout);
+        return 0;
+    }
+    if (!cl.error.isEmpty()) return Usage(cl.error);
+    std::unique_ptr<sim::SimServer> demo;
+    if (cl.demo && !(demo = StartDemoServer(cl.config))) {
+        std::fputs("quelvo: the demo servers could not start\n", stderr);
+        return 1;
+    }
+    QtDialogs dialogs;
+    FrmMain window(cl.config, dialogs);
+    // Closing the main window ends the program at once, whatever else is open or waiting.
+    QObject::connect(&window, &FrmMain::unloaded, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    app.setQuitOnLastWindowClosed(false);
+    window.show();
+    return app.exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (IsMineCommand(argc, argv)) return Mine(argc, argv);
+    return Window(argc, argv);
+}
