@@ -6,15 +6,15 @@
 // A label that acts as a link: pointing-hand cursor, a click signal on release inside it.
 class ClickLabel : public QLabel {
     Q_OBJECT
-public:
+  public:
     explicit ClickLabel(QWidget* parent = nullptr) : QLabel(parent) {
         setCursor(Qt::PointingHandCursor);
     }
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void mouseReleaseEvent(QMouseEvent* event) override {
         if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
             emit clicked();

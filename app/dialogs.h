@@ -8,7 +8,7 @@ class QWidget;
 
 // The modal dialogs of the main window, behind a seam so tests can answer them without blocking.
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     // A message box with an information icon and an OK button.
     virtual void Information(QWidget* parent, const QString& title, const QString& text) = 0;
@@ -17,7 +17,7 @@ public:
 };
 
 class QtDialogs final : public Dialogs {
-public:
+  public:
     void Information(QWidget* parent, const QString& title, const QString& text) override;
     std::optional<QString> PickFolder(QWidget* parent, const QString& title) override;
 };

@@ -24,7 +24,7 @@
 // the names they have in the window design; tests find them by object name.
 class FrmMain : public QWidget, private mining::RunView {
     Q_OBJECT
-public:
+  public:
     static QString Caption();
 
     FrmMain(AppConfig config, Dialogs& dialogs, QWidget* parent = nullptr);
@@ -36,14 +36,14 @@ public:
     web::ModHttp& VendorHttp() { return VendorHttp_; }
     const AppConfig& Config() const { return config_; }
 
-signals:
+  signals:
     // The window was closed; the program ends.
     void unloaded();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void BuildControls();
     void ConnectHandlers();
     void Form_Load();

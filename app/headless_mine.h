@@ -9,7 +9,7 @@
 
 // The run's surroundings without a window: fixed choices, status lines to a stream.
 class HeadlessView final : public mining::RunView {
-public:
+  public:
     HeadlessView(const CommandLine& cl, std::FILE* status);
 
     mining::Engine SelectedEngine() const override { return engine_; }
@@ -24,7 +24,7 @@ public:
     void SetStartEnabled(bool) override {}
     void ShowMessage(const QString& text) override;
 
-private:
+  private:
     mining::Engine engine_;
     bool contains_;
     QString keyword_;

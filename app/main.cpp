@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 
+#include <unistd.h>
 #include <cstdio>
 #include <memory>
 
@@ -35,6 +36,9 @@ int Mine(int argc, char** argv) {
 }
 
 int Window(int argc, char** argv) {
+    // The browser engine's sandbox cannot run as root; without this the banner would not load.
+    if (::geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     CommandLine cl = ParseCommandLine(app.arguments());

@@ -4,7 +4,9 @@
 #include <QCoreApplication>
 #include <QFile>
 
-QString DefaultSkinPath() { return QCoreApplication::applicationDirPath() + QStringLiteral("/skinh.she"); }
+QString DefaultSkinPath() {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/skinh.she");
+}
 
 bool ApplySkin(const QString& path) {
     QFile file(path);

@@ -5,8 +5,9 @@
 namespace mining {
 
 QString ProgressText(const QString& keyword, int count) {
-    return QStringLiteral("当前正在挖掘 [ ") + keyword + QStringLiteral(" ] 相关长尾词.....已挖掘： ") +
-           QString::number(count) + QStringLiteral("条");
+    return QStringLiteral("当前正在挖掘 [ ") + keyword +
+           QStringLiteral(" ] 相关长尾词.....已挖掘： ") + QString::number(count) +
+           QStringLiteral("条");
 }
 
 QString CompletionText(int count) {

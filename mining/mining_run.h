@@ -20,7 +20,7 @@ QString CompletionText(int count);
 // depth does not grow with the keywords processed; a fetch runs the event loop, so every handler
 // of the window may run in the middle of a step and is read again after it.
 class MiningRun {
-public:
+  public:
     // Fetches a page and returns its text, or nothing when the fetch failed.
     using PageFetcher = std::function<std::optional<QString>(const QUrl&)>;
     // Ends the fetch in progress, which then returns as failed.
@@ -40,7 +40,7 @@ public:
     const EngineHosts& Hosts() const { return hosts_; }
     const ResultFileWriter& Writer() const { return writer_; }
 
-private:
+  private:
     void RunLoop();
     void MineBaidu();
     void MineGoogle();

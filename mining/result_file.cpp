@@ -2,14 +2,14 @@
 
 #include <QFile>
 
-#include <cerrno>
-#include <climits>
-#include <clocale>
-#include <cstdlib>
 #include <fcntl.h>
 #include <langinfo.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <climits>
+#include <clocale>
+#include <cstdlib>
 
 namespace mining {
 

@@ -23,9 +23,10 @@ QByteArray ResultFileCharset();
 // Keeps the result file equal to the list: one line a keyword, CR LF after each, in list order.
 // A pure addition appends the new lines; anything else (another file name, a cleared list, a file
 // changed, deleted or replaced behind our back) writes the whole list to a temporary file that then
-// replaces the old one, so a crash never leaves a truncated file, only at worst a partial last line.
+// replaces the old one, so a crash never leaves a truncated file, only at worst a partial last
+// line.
 class ResultFileWriter {
-public:
+  public:
     explicit ResultFileWriter(const QByteArray& charset = ResultFileCharset());
     ~ResultFileWriter();
     ResultFileWriter(const ResultFileWriter&) = delete;
@@ -39,7 +40,7 @@ public:
     std::int64_t fileSize() const { return size_; }
     int rewrites() const { return rewrites_; }
 
-private:
+  private:
     bool Rewrite(const QByteArray& target, const ResultList& list);
     bool Append(const ResultList& list);
     bool StillOurs() const;

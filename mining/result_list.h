@@ -11,7 +11,7 @@ namespace mining {
 // The ordered, duplicate-free keyword list of a run. The hash answers the duplicate test in
 // constant time; the comparison stays the exact, case-sensitive text comparison.
 class ResultList {
-public:
+  public:
     // Counts and indexes of the list are 16-bit signed.
     static constexpr int kMaxEntries = 32767;
 
@@ -31,7 +31,7 @@ public:
     // Changes whenever entries are removed, so a writer can tell a pure append from a new list.
     std::uint64_t generation() const { return generation_; }
 
-private:
+  private:
     QStringList entries_;
     QHash<QString, int> index_;
     std::uint64_t generation_ = 0;

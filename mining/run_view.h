@@ -11,7 +11,7 @@ namespace mining {
 // command line. Every read is made afresh at the moment the step needs it, because the user may
 // change the controls while a page is being fetched.
 class RunView {
-public:
+  public:
     virtual ~RunView() = default;
 
     virtual Engine SelectedEngine() const = 0;

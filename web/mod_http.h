@@ -35,7 +35,7 @@ QString ResponseText(const QByteArray& body, const QByteArray& contentType);
 // manager is kept so connections are reused between fetches.
 class ModHttp : public QObject {
     Q_OBJECT
-public:
+  public:
     static constexpr int kDefaultTransferTimeoutMs = 30000;
     static constexpr qint64 kMaxBodyBytes = 16 * 1024 * 1024;
 
@@ -56,7 +56,7 @@ public:
     void setTransferTimeoutMs(int ms) { transferTimeoutMs_ = ms; }
     int transferTimeoutMs() const { return transferTimeoutMs_; }
 
-private:
+  private:
     QNetworkAccessManager manager_;
     std::vector<QPointer<QNetworkReply>> replies_;
     int transferTimeoutMs_ = kDefaultTransferTimeoutMs;

@@ -14,7 +14,7 @@ using namespace mining;
 namespace {
 
 class ListView : public RunView {
-public:
+  public:
     Engine engine = Engine::Baidu;
     QString key;
     ResultList list;
@@ -54,9 +54,8 @@ struct Rig {
         EXPECT_TRUE(server.listen(0));
         const QUrl base = server.baseUrl();
         run = std::make_unique<MiningRun>(
-            view, EngineHosts{base, base, base},
-            [this](const QUrl& u) { return http.GetHtml(u); }, [this] { http.AbortAll(); },
-            "UTF-8");
+            view, EngineHosts{base, base, base}, [this](const QUrl& u) { return http.GetHtml(u); },
+            [this] { http.AbortAll(); }, "UTF-8");
     }
 };
 

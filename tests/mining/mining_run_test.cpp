@@ -1,6 +1,6 @@
+#include <QFile>
 #include <QHash>
 #include <QTemporaryDir>
-#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@ using namespace mining;
 namespace {
 
 class FakeView : public RunView {
-public:
+  public:
     Engine engine = Engine::Baidu;
     bool filter = false;
     QString key;
@@ -51,8 +51,8 @@ struct FakeEngine {
     bool aborted = false;
 
     std::optional<QString> Fetch(const QUrl& url) {
-        const QString kw = QUrl::fromPercentEncoding(url.toEncoded().mid(
-            url.toEncoded().lastIndexOf('=') + 1));
+        const QString kw =
+            QUrl::fromPercentEncoding(url.toEncoded().mid(url.toEncoded().lastIndexOf('=') + 1));
         const QString engine = url.host();
         fetched << engine + ":" + kw;
         aborted = false;
@@ -90,10 +90,9 @@ TEST(MiningRun, BreadthFirstOrderStatusLinesAndCount) {
     f.run.CmdStart_Click();
     EXPECT_EQ(f.view.list.entries(), (QStringList{"A", "B", "C"}));
     EXPECT_EQ(f.engine.fetched, (QStringList{"baidu:A", "baidu:B", "baidu:C"}));
-    EXPECT_EQ(f.view.statuses,
-              (QStringList{"当前正在挖掘 [ B ] 相关长尾词.....已挖掘： 3条",
-                           "当前正在挖掘 [ C ] 相关长尾词.....已挖掘： 3条",
-                           "恭喜！全部挖掘完成。共挖掘长尾词3条"}));
+    EXPECT_EQ(f.view.statuses, (QStringList{"当前正在挖掘 [ B ] 相关长尾词.....已挖掘： 3条",
+                                            "当前正在挖掘 [ C ] 相关长尾词.....已挖掘： 3条",
+                                            "恭喜！全部挖掘完成。共挖掘长尾词3条"}));
     EXPECT_TRUE(f.view.startEnabled);
     EXPECT_FALSE(f.run.Running());
 }

@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include "app/command_line.h"
+
+namespace {
+CommandLine Parse(QStringList args) {
+    args.prepend("quelvo");
+    return ParseCommandLine(args);
+}
+}  // namespace
+
+TEST(CommandLine, WindowModeHostsAndDemo) {
+    const CommandLine cl =
+        Parse({"--demo", "--baidu-host", "http://127.0.0.1:9/", "--vendor-host=https://v.test"});
+    EXPECT_EQ(cl.mode, CommandLine::Mode::Window);
+    EXPECT_TRUE(cl.error.isEmpty());
+    EXPECT_TRUE(cl.demo);
+    EXPECT_EQ(cl.config.hosts.baidu, QUrl("http://127.0.0.1:9/"));
+    EXPECT_EQ(cl.config.hosts.google, QUrl("https://www.google.com"));
+    EXPECT_EQ(cl.config.vendor, QUrl("https://v.test"));
+    EXPECT_EQ(CommandLine().config.vendor, QUrl("https://quelvo.example"));
+}
+
+TEST(CommandLine, MineArguments) {
+    const CommandLine cl =
+        Parse({"mine", "手机", "--engine", "taobao", "--contains", "--out", "/tmp/x"});
+    EXPECT_EQ(cl.mode, CommandLine::Mode::Mine);
+    EXPECT_TRUE(cl.error.isEmpty());
+    EXPECT_EQ(cl.keyword, "手机");
+    EXPECT_EQ(cl.engine, mining::Engine::Taobao);
+    EXPECT_TRUE(cl.contains);
+    EXPECT_EQ(cl.outDir, "/tmp/x");
+    // Blanks pass; the run trims them.
+    EXPECT_TRUE(Parse({"mine", "  "}).error.isEmpty());
+}
+
+TEST(CommandLine, BadArgumentsAreReported) {
+    for (const QStringList& bad : {QStringList{"mine"},
+                                   {"mine", ""},
+                                   {"mine", "a", "b"},
+                                   {"mine", "a", "--engine", "bing"},
+                                   {"mine", "a", "--out"},
+                                   {"--baidu-host", "ftp://x"},
+                                   {"--baidu-host", "not a url"},
+                                   {"--contains"},
+                                   {"--bogus"}})
+        EXPECT_FALSE(Parse(bad).error.isEmpty()) << bad.join(' ').toStdString();
+}

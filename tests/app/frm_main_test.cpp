@@ -1,0 +1,228 @@
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QUrlQuery>
+
+#include <gtest/gtest.h>
+
+#include "app/frm_main.h"
+#include "fake_dialogs.h"
+#include "sim/sim_server.h"
+#include "support/wait_until.h"
+
+namespace {
+
+QByteArray BaiduPage(const QStringList& keywords) {
+    QString page = QStringLiteral("<html><body><table>");
+    for (const QString& k : keywords) page += "<th><a href=\"/s?wd=x\">" + k + "</a></th>";
+    return (page + "</table></body></html>").toUtf8();
+}
+
+QString KeywordOf(const QString& pathAndQuery) {
+    const QUrlQuery query(QUrl(pathAndQuery).query());
+    return query.hasQueryItem("wd") ? query.queryItemValue("wd", QUrl::FullyDecoded)
+                                    : query.queryItemValue("q", QUrl::FullyDecoded);
+}
+
+struct Rig {
+    sim::SimServer server;
+    FakeDialogs dialogs;
+    std::unique_ptr<FrmMain> window;
+
+    Rig() {
+        EXPECT_TRUE(server.listen(0));
+        // Only the pages a test sets offer keywords.
+        server.setEngineOptions({0, 0, sim::BodyCharset::Utf8, 0});
+        AppConfig config;
+        config.hosts = {server.baseUrl(), server.baseUrl(), server.baseUrl()};
+        config.vendor = server.baseUrl();
+        config.skinPath = QStringLiteral("/nonexistent/skinh.she");
+        window = std::make_unique<FrmMain>(config, dialogs);
+        window->show();
+    }
+    template <typename T>
+    T& get(const char* name) {
+        T* w = window->findChild<T*>(QString::fromUtf8(name));
+        EXPECT_NE(w, nullptr) << name;
+        return *w;
+    }
+    void click(const char* name) { QTest::mouseClick(&get<QAbstractButton>(name), Qt::LeftButton); }
+    QString status() { return get<QLabel>("LabelStatus").text(); }
+    // Runs `action` inside the client's wait, as soon as the request for `keyword` arrives.
+    void onRequest(const QString& keyword, std::function<void()> action) {
+        QObject::connect(&server, &sim::SimServer::requestReceived, window.get(),
+                         [keyword, action](const QString& pathAndQuery) {
+                             if (KeywordOf(pathAndQuery) == keyword) action();
+                         });
+    }
+};
+
+}  // namespace
+
+TEST(FrmMainWindow, ControlsCaptionsAndPositions) {
+    Rig rig;
+    FrmMain& w = *rig.window;
+    EXPECT_EQ(w.windowTitle(),
+              QStringLiteral("Quelvo关键词助手V2.3                   站长Quelvo旗下软件   "));
+    EXPECT_EQ(w.size(), QSize(767, 488));
+    EXPECT_EQ(w.minimumSize(), w.maximumSize());
+
+    struct Expect {
+        const char* name;
+        const char* parent;
+        QRect px;
+        const char* text;
+    };
+    const Expect table[] = {
+        {"Frame1", "FrmMain", {8, 88, 249, 377}, ""},
+        {"Frame2", "Frame1", {8, 16, 233, 49}, "关键词查询结果来源"},
+        {"Option1", "Frame2", {8, 24, 49, 15}, "百度"},
+        {"Option2", "Frame2", {88, 24, 49, 15}, "谷歌"},
+        {"Option3", "Frame2", {168, 24, 49, 15}, "淘宝"},
+        {"Label(0)", "Frame1", {10, 85, 55, 14}, "关键词："},
+        {"TxtKey", "Frame1", {64, 80, 177, 23}, ""},
+        {"CmdStart", "Frame1", {64, 112, 81, 23}, "开始挖掘"},
+        {"CmdStop", "Frame1", {160, 112, 81, 23}, "停止挖掘"},
+        {"Check1", "Frame1", {64, 144, 121, 17}, "结果中包含关键词"},
+        {"Label(1)", "Frame1", {8, 184, 87, 14}, "结果保存路径："},
+        {"TxtFile", "Frame1", {8, 200, 201, 20}, ""},
+        {"CmdFile", "Frame1", {208, 200, 33, 20}, "..."},
+        {"Label3", "Frame1", {32, 328, 177, 19}, "体验功能更强大的站长Quelvo6"},
+        {"Frame(1)", "FrmMain", {264, 88, 497, 329}, "所获取的结果"},
+        {"List1", "Frame(1)", {8, 16, 481, 280}, ""},
+        {"CmdClear", "Frame(1)", {8, 304, 73, 19}, "清除数据"},
+        {"Label1", "Frame(1)", {352, 312, 137, 14}, "提示：双击查看详细结果"},
+        {"Frame(0)", "FrmMain", {264, 424, 497, 41}, "查询状态"},
+        {"LabelStatus", "Frame(0)", {8, 16, 401, 17}, ""},
+        {"Label2", "FrmMain", {16, 475, 121, 14}, "检查更新"},
+        {"Labelfeedback", "FrmMain", {633, 475, 49, 15}, "反馈意见"},
+        {"Labelhome", "FrmMain", {713, 475, 49, 15}, "官方网站"},
+        {"WebBrowser1", "FrmMain", {-2, -2, 769, 81}, ""},
+    };
+    for (const Expect& e : table) {
+        QWidget* c = w.findChild<QWidget*>(QString::fromUtf8(e.name));
+        ASSERT_NE(c, nullptr) << e.name;
+        EXPECT_EQ(c->parentWidget()->objectName(), QString::fromUtf8(e.parent)) << e.name;
+        EXPECT_EQ(c->geometry(), e.px) << e.name;
+        QString text;
+        if (auto* b = qobject_cast<QAbstractButton*>(c)) text = b->text();
+        if (auto* l = qobject_cast<QLabel*>(c)) text = l->text();
+        if (auto* g = qobject_cast<QGroupBox*>(c)) text = g->title();
+        if (auto* t = qobject_cast<QLineEdit*>(c)) text = t->text();
+        EXPECT_EQ(text, QString::fromUtf8(e.text)) << e.name;
+    }
+    EXPECT_TRUE(rig.get<QRadioButton>("Option1").isChecked());
+    EXPECT_FALSE(rig.get<QCheckBox>("Check1").isChecked());
+    EXPECT_EQ(rig.get<QLineEdit>("TxtKey").font().family(), QStringLiteral("微软雅黑"));
+    EXPECT_TRUE(rig.get<QLabel>("LabelStatus").styleSheet().contains("red"));
+    EXPECT_TRUE(rig.get<QLabel>("Label3").styleSheet().contains("red"));
+    EXPECT_EQ(rig.get<QLabel>("Label2").cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_FALSE(rig.get<QWidget>("ucAniGIF3").isVisible());
+    // Storage boxes lie right of the client area, where nobody sees them.
+    for (const char* hidden : {"Text1(0)", "Text1(1)", "Text1(2)", "Text1(3)", "Text2"})
+        EXPECT_GE(rig.get<QLineEdit>(hidden).x(), w.width()) << hidden;
+    EXPECT_EQ(rig.get<QLineEdit>("Text2").text(),
+              QStringLiteral("<li><a trace=\"relatedSearch\" href="));
+}
+
+TEST(FrmMainRun, EmptyKeywordIsAnsweredByTheMessageOnly) {
+    Rig rig;
+    rig.click("CmdStart");
+    EXPECT_EQ(rig.dialogs.messages, QStringList{"提示|请先输入源关键词"});
+    EXPECT_TRUE(rig.server.requests().isEmpty());
+    EXPECT_TRUE(rig.get<QPushButton>("CmdStart").isEnabled());
+}
+
+TEST(FrmMainRun, TrimmedSourceThenBreadthFirstWithStatusWhileFetching) {
+    Rig rig;
+    rig.server.setPage(sim::Engine::Baidu, "A", BaiduPage({"B", "C", "A"}));
+    rig.server.setPage(sim::Engine::Baidu, "B", BaiduPage({"C"}));
+    rig.server.setPage(sim::Engine::Baidu, "C", BaiduPage({}));
+    QStringList statusAtRequest;
+    QList<bool> startEnabledAtRequest;
+    QObject::connect(&rig.server, &sim::SimServer::requestReceived, rig.window.get(), [&] {
+        statusAtRequest << rig.status();
+        startEnabledAtRequest << rig.get<QPushButton>("CmdStart").isEnabled();
+    });
+    QTest::keyClicks(&rig.get<QLineEdit>("TxtKey"), "  A  ");
+    rig.click("CmdStart");
+
+    QStringList keywords;
+    for (const auto& r : rig.server.requests()) keywords << r.keyword;
+    EXPECT_EQ(keywords, (QStringList{"A", "B", "C"}));
+    EXPECT_EQ(statusAtRequest, (QStringList{"", "当前正在挖掘 [ B ] 相关长尾词.....已挖掘： 3条",
+                                            "当前正在挖掘 [ C ] 相关长尾词.....已挖掘： 3条"}));
+    EXPECT_EQ(startEnabledAtRequest, (QList<bool>{false, false, false}));
+    EXPECT_EQ(rig.status(), QStringLiteral("恭喜！全部挖掘完成。共挖掘长尾词3条"));
+    EXPECT_TRUE(rig.get<QPushButton>("CmdStart").isEnabled());
+    const QListWidget& list = rig.get<QListWidget>("List1");
+    ASSERT_EQ(list.count(), 3);
+    EXPECT_EQ(list.item(0)->text(), "A");
+}
+
+TEST(FrmMainRun, StopAndEngineSwitchDuringAFetch) {
+    Rig rig;
+    rig.server.setPage(sim::Engine::Baidu, "A", BaiduPage({"B"}));
+    rig.server.setPage(sim::Engine::Taobao, "B",
+                       "<li><a trace=\"relatedSearch\" href=\"/x\">C</a></li>"
+                       "<li><a trace=\"relatedSearch\" href=\"/x\">D</a></li>");
+    rig.onRequest("A", [&] { rig.get<QRadioButton>("Option3").click(); });
+    bool enabledRightAfterStop = false;
+    rig.onRequest("B", [&] {
+        rig.click("CmdStop");
+        enabledRightAfterStop = rig.get<QPushButton>("CmdStart").isEnabled();
+    });
+    rig.get<QLineEdit>("TxtKey").setText("A");
+    rig.click("CmdStart");
+    ASSERT_EQ(rig.server.requests().size(), 2);
+    EXPECT_EQ(rig.server.requests().at(0).engine, sim::Engine::Baidu);
+    EXPECT_EQ(rig.server.requests().at(1).engine, sim::Engine::Taobao);
+    EXPECT_TRUE(enabledRightAfterStop);
+    EXPECT_EQ(rig.window->Results().entries(), (QStringList{"A", "B", "C", "D"}));
+    EXPECT_EQ(rig.status(), QStringLiteral("恭喜！全部挖掘完成。共挖掘长尾词4条"));
+}
+
+TEST(FrmMainRun, FilterAndResultFile) {
+    QTemporaryDir dir;
+    Rig rig;
+    rig.server.setPage(sim::Engine::Baidu, "手机",
+                       BaiduPage({"苹果手机", "平板电脑", "手机壳", "苹果手机"}));
+    rig.get<QCheckBox>("Check1").setChecked(true);
+    rig.get<QLineEdit>("TxtKey").setText("手机");
+    rig.get<QLineEdit>("TxtFile").setText(dir.path());
+    rig.click("CmdStart");
+    EXPECT_EQ(rig.window->Results().entries(), (QStringList{"手机", "苹果手机", "手机壳"}));
+    QFile file(dir.filePath("长尾关键词：手机.txt"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_EQ(bytes.count("\r\n"), 3);
+    EXPECT_TRUE(bytes.endsWith("\r\n"));
+}
+
+TEST(FrmMainRun, ClosingDuringAFetchEndsWithoutWritingOrHanging) {
+    QTemporaryDir dir;
+    Rig rig;
+    rig.server.setPage(sim::Engine::Baidu, "A", BaiduPage({"B"}));
+    rig.server.setFaultFor("B", sim::Fault::Stall);
+    rig.onRequest("B",
+                  [&] { QTimer::singleShot(0, rig.window.get(), [&] { rig.window->close(); }); });
+    QSignalSpy unloaded(rig.window.get(), &FrmMain::unloaded);
+    rig.get<QLineEdit>("TxtKey").setText("A");
+    rig.get<QLineEdit>("TxtFile").setText(dir.path());
+    rig.click("CmdStart");  // returns once the window has closed
+    EXPECT_EQ(unloaded.count(), 1);
+    EXPECT_FALSE(rig.window->Run().Running());
+    EXPECT_EQ(rig.window->Http().Outstanding(), 0);
+    QFile file(dir.filePath("长尾关键词：A.txt"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("A\r\nB\r\n"));
+    EXPECT_NE(rig.status(), QStringLiteral("恭喜！全部挖掘完成。共挖掘长尾词2条"));
+}
