@@ -1,0 +1,163 @@
+// A headless mining run to the list limit against the loopback engines in another process.
+// Prints pages per second, the cost of one added keyword early and late in the run (their ratio
+// should stay near 1), and the bytes written to the result file against what rewriting the whole
+// file after every addition would have written.
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <vector>
+
+#include "mining/mining_run.h"
+#include "mining/result_file.h"
+#include "web/mod_http.h"
+
+namespace {
+
+class BenchView : public mining::RunView {
+  public:
+    QString key;
+    QString folder;
+    mining::ResultList list;
+    std::uint64_t fullRewriteBytes = 0;  // what rewriting after every addition would write
+    std::uint64_t fileBytes = 0;
+
+    mining::Engine SelectedEngine() const override { return mining::Engine::Baidu; }
+    bool FilterTicked() const override { return false; }
+    QString KeyText() const override { return key; }
+    QString FolderText() const override { return folder; }
+    QString TaobaoMarker() const override { return mining::DefaultTaobaoMarker(); }
+    const mining::ResultList& List() const override { return list; }
+    void ListAppend(const QString& t) override {
+        if (!list.append(t)) return;
+        fileBytes += static_cast<std::uint64_t>(QByteArray(encoder.encode(t)).size()) + 2;
+        if (list.size() > 1) fullRewriteBytes += fileBytes;
+    }
+    void ListClear() override { list.clear(); }
+    void SetStatus(const QString&) override {}
+    void SetStartEnabled(bool) override {}
+    void ShowMessage(const QString&) override {}
+
+  private:
+    QStringEncoder encoder{"UTF-8"};
+};
+
+// Time spent between the end of one fetch and the start of the next: the step's own work.
+struct Step {
+    int listBefore;
+    int listAfter;
+    qint64 ns;
+};
+
+double CostPerKeyword(const std::vector<Step>& steps, int from, int to) {
+    qint64 ns = 0;
+    int added = 0;
+    for (const Step& s : steps) {
+        if (s.listAfter <= from || s.listBefore >= to || s.listAfter == s.listBefore) continue;
+        ns += s.ns;
+        added += s.listAfter - s.listBefore;
+    }
+    return added ? double(ns) / added : 0.0;
+}
+
+}  // namespace
+
+struct RunFigures {
+    int entries = 0;
+    int pages = 0;
+    double seconds = 0;
+    double early = 0;
+    double late = 0;
+    std::uint64_t written = 0;
+    std::uint64_t fullRewriteBytes = 0;
+    QStringList list;
+};
+
+RunFigures MineToTheLimit(const QUrl& base, const QString& folder) {
+    BenchView view;
+    view.key = QStringLiteral("手机");
+    view.folder = folder;
+    web::ModHttp http;
+
+    std::vector<Step> steps;
+    QElapsedTimer clock;
+    qint64 lastReturn = -1;
+    int listAtReturn = 0;
+    int pages = 0;
+    auto fetch = [&](const QUrl& url) -> std::optional<QString> {
+        if (lastReturn >= 0)
+            steps.push_back({listAtReturn, view.list.size(), clock.nsecsElapsed() - lastReturn});
+        ++pages;
+        auto page = http.GetHtml(url);
+        listAtReturn = view.list.size();
+        lastReturn = clock.nsecsElapsed();
+        return page;
+    };
+    mining::MiningRun run(
+        view, {base, base, base}, fetch, [&] { http.AbortAll(); }, "UTF-8");
+    clock.start();
+    run.CmdStart_Click();
+    steps.push_back({listAtReturn, view.list.size(), clock.nsecsElapsed() - lastReturn});
+
+    RunFigures f;
+    f.seconds = clock.nsecsElapsed() / 1e9;
+    f.entries = view.list.size();
+    f.pages = pages;
+    f.early = CostPerKeyword(steps, 1, f.entries / 10);
+    f.late = CostPerKeyword(steps, f.entries - f.entries / 10, f.entries);
+    f.written = run.Writer().bytesWritten();
+    f.fullRewriteBytes = view.fullRewriteBytes;
+    f.list = view.list.entries();
+    return f;
+}
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QProcess sim;
+    sim.start(QStringLiteral(QUELVO_SIM_PATH), {"--fan-out", "8", "--depth", "5"});
+    if (!sim.waitForStarted() || !sim.waitForReadyRead(10000)) {
+        std::fprintf(stderr, "bench_mining: quelvo-sim did not start\n");
+        return 1;
+    }
+    const QUrl base(QString::fromUtf8(sim.readLine().trimmed()));
+
+    QTemporaryDir dir;
+    // The peer: the same run without a result file, so the file's share of the time shows.
+    const RunFigures bare = MineToTheLimit(base, QString());
+    const RunFigures f = MineToTheLimit(base, dir.path());
+    sim.kill();
+    sim.waitForFinished();
+
+    // The peer for the file: one full rewrite of the final list, as the plain design did per
+    // addition, against one appended line.
+    mining::ResultFileWriter naive("UTF-8");
+    QElapsedTimer t;
+    t.start();
+    mining::ResultList copy;
+    for (const QString& e : f.list) copy.append(e);
+    naive.Save(dir.filePath("naive.txt"), copy);
+    const double fullRewriteNs = double(t.nsecsElapsed());
+
+    const auto us = [](double ns) { return ns / 1e3; };
+    std::printf("entries            %d (limit %d)\n", f.entries, mining::ResultList::kMaxEntries);
+    std::printf("pages/s            %.0f with the result file (%d pages in %.2f s)\n",
+                f.pages / f.seconds, f.pages, f.seconds);
+    std::printf("pages/s            %.0f without a result file (%d pages in %.2f s), ratio %.2f\n",
+                bare.pages / bare.seconds, bare.pages, bare.seconds, bare.seconds / f.seconds);
+    std::printf(
+        "cost per keyword   first tenth %.1f us, last tenth %.1f us, ratio last/first %.2f\n",
+        us(f.early), us(f.late), f.early > 0 ? f.late / f.early : 0.0);
+    std::printf(
+        "  without a file   first tenth %.1f us, last tenth %.1f us, ratio last/first %.2f\n",
+        us(bare.early), us(bare.late), bare.early > 0 ? bare.late / bare.early : 0.0);
+    std::printf("one full rewrite   %.1f us at the end = %.0f x the late cost of an addition\n",
+                us(fullRewriteNs), f.late > 0 ? fullRewriteNs / f.late : 0.0);
+    std::printf("result file bytes  %llu written, %llu by full rewrites, ratio %.6f\n",
+                static_cast<unsigned long long>(f.written),
+                static_cast<unsigned long long>(f.fullRewriteBytes),
+                f.fullRewriteBytes ? double(f.written) / double(f.fullRewriteBytes) : 0.0);
+    return f.entries == mining::ResultList::kMaxEntries ? 0 : 1;
+}
