@@ -1,0 +1,52 @@
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Outcome {
+    int exitCode;
+    QByteArray out;
+    QByteArray err;
+};
+
+Outcome Quelvo(const QStringList& args) {
+    QProcess p;
+    p.start(QStringLiteral(QUELVO_EXE), args);
+    p.waitForFinished(60000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+}
+
+}  // namespace
+
+TEST(QuelvoMine, DemoRunPrintsTheListAndWritesTheFileAsTheWindowWould) {
+    QTemporaryDir dir;
+    const Outcome r =
+        Quelvo({"mine", "  手机 ", "--demo", "--engine", "google", "--out", dir.path()});
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    const QList<QByteArray> lines = r.out.split('\n');
+    ASSERT_GT(lines.size(), 3);
+    EXPECT_EQ(lines.first(), QByteArray("手机"));
+    EXPECT_TRUE(r.err.startsWith(QByteArray("当前正在挖掘 [ ")));
+    const QByteArray lastStatus = r.err.trimmed().split('\n').last();
+    EXPECT_EQ(lastStatus, QByteArray("恭喜！全部挖掘完成。共挖掘长尾词") +
+                              QByteArray::number(lines.size() - 1) + "条");
+    // The file is named after the keyword box as typed, blanks included.
+    QFile file(dir.filePath("长尾关键词：  手机 .txt"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QByteArray expected = r.out;
+    expected.replace("\n", "\r\n");
+    EXPECT_EQ(file.readAll(), expected);
+}
+
+TEST(QuelvoMine, BadArgumentsExitWithUsage) {
+    for (const QStringList& args : {QStringList{"mine"}, QStringList{"mine", "k", "--engine", "x"},
+                                    QStringList{"mine", "k", "--baidu-host", "nonsense"}}) {
+        const Outcome r = Quelvo(args);
+        EXPECT_EQ(r.exitCode, 2) << args.join(' ').toStdString();
+        EXPECT_TRUE(r.err.contains("Usage:"));
+    }
+}
