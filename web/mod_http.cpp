@@ -4,8 +4,6 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
-#include <algorithm>
-
 namespace web {
 
 namespace {
@@ -73,8 +71,8 @@ HttpResult ModHttp::Get(const QUrl& url) {
     });
     if (!reply->isFinished()) loop.exec();
 
-    replies_.erase(std::remove(replies_.begin(), replies_.end(), reply), replies_.end());
-    std::erase_if(replies_, [](const QPointer<QNetworkReply>& r) { return r.isNull(); });
+    std::erase_if(replies_,
+                  [&](const QPointer<QNetworkReply>& r) { return r.isNull() || r == reply; });
     if (!reply) {
         result.error = QStringLiteral("request destroyed");
         return result;

@@ -32,6 +32,11 @@ QString KeywordOf(const QString& pathAndQuery) {
                                     : query.queryItemValue("q", QUrl::FullyDecoded);
 }
 
+bool IsEnginePath(const QString& pathAndQuery) {
+    const QString path = QUrl(pathAndQuery).path();
+    return path == u"/s" || path == u"/search";
+}
+
 struct Rig {
     sim::SimServer server;
     FakeDialogs dialogs;
@@ -60,7 +65,8 @@ struct Rig {
     void onRequest(const QString& keyword, std::function<void()> action) {
         QObject::connect(&server, &sim::SimServer::requestReceived, window.get(),
                          [keyword, action](const QString& pathAndQuery) {
-                             if (KeywordOf(pathAndQuery) == keyword) action();
+                             if (IsEnginePath(pathAndQuery) && KeywordOf(pathAndQuery) == keyword)
+                                 action();
                          });
     }
 };
@@ -148,10 +154,13 @@ TEST(FrmMainRun, TrimmedSourceThenBreadthFirstWithStatusWhileFetching) {
     rig.server.setPage(sim::Engine::Baidu, "C", BaiduPage({}));
     QStringList statusAtRequest;
     QList<bool> startEnabledAtRequest;
-    QObject::connect(&rig.server, &sim::SimServer::requestReceived, rig.window.get(), [&] {
-        statusAtRequest << rig.status();
-        startEnabledAtRequest << rig.get<QPushButton>("CmdStart").isEnabled();
-    });
+    QObject::connect(&rig.server, &sim::SimServer::requestReceived, rig.window.get(),
+                     [&](const QString& pathAndQuery) {
+                         if (!IsEnginePath(pathAndQuery))
+                             return;  // the banner loads at its own pace
+                         statusAtRequest << rig.status();
+                         startEnabledAtRequest << rig.get<QPushButton>("CmdStart").isEnabled();
+                     });
     QTest::keyClicks(&rig.get<QLineEdit>("TxtKey"), "  A  ");
     rig.click("CmdStart");
 
