@@ -29,7 +29,7 @@ FrmMain::FrmMain(AppConfig config, Dialogs& dialogs, QWidget* parent)
           [this] { Http_.AbortAll(); }) {
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(Caption());
-    const QSize client(TwipsToPixels(11505), TwipsToPixels(7320));
+    const QSize client(notice::TwipsToPixels(11505), notice::TwipsToPixels(7320));
     setFixedSize(client);
     BuildControls();
     ConnectHandlers();
@@ -136,6 +136,7 @@ void FrmMain::BuildControls() {
     Place(ucAniGIF2, this, TwipsRect(10400, 7080, 240, 240));
 
     name(Timer1, "Timer1");
+    Timer1.setParent(this);  // so that it can be found by name like the other controls
     Timer1.setInterval(3000);
 
     // Storage the user never sees: right of the client area.
@@ -153,7 +154,6 @@ void FrmMain::ConnectHandlers() {
     connect(&CmdStop, &QPushButton::clicked, this, [this] { CmdStop_Click(); });
     connect(&CmdFile, &QPushButton::clicked, this, [this] { CmdFile_Click(); });
     connect(&CmdClear, &QPushButton::clicked, this, [this] { CmdClear_Click(); });
-    connect(&List1, &QListWidget::itemDoubleClicked, this, [this] { List1_DblClick(); });
     connect(&Label2, &ClickLabel::clicked, this, [this] { Label2_Click(); });
     connect(&Labelhome, &ClickLabel::clicked, this, [this] { Labelhome_Click(); });
     connect(&Label3, &ClickLabel::clicked, this, [this] { Label3_Click(); });

@@ -117,5 +117,10 @@ class FrmMain : public QWidget, private mining::RunView {
     QLineEdit Text2;
 
     // --- vendor and list commands (owned by the commands work) ---
+    // The announcement window (a notice::FrmTip) once the feed has opened it.
+    std::unique_ptr<QWidget> tip_;
+    // Double clicks anywhere on the list, an empty list included, go to List1_DblClick.
+    std::unique_ptr<QObject> MakeListDoubleClickFilter();
+    std::unique_ptr<QObject> listDoubleClick_ = MakeListDoubleClickFilter();
     // --- end of vendor and list commands ---
 };

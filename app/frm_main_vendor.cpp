@@ -1,22 +1,90 @@
+#include <QDate>
 #include <QDesktopServices>
+#include <QLocale>
+#include <QPointer>
 
+#include "app/vendor/notice_feed.h"
+#include "app/vendor/update_answer.h"
 #include "frm_main.h"
+#include "notice/frm_tip.h"
+#include "notice/hide_scroll_bars.h"
 
-void FrmMain::Label2_Click() { CheckUpdate(); }
+namespace {
 
-void FrmMain::CheckUpdate() {}
+const QString kReleasePath = QStringLiteral("/api/update/KeyWords.txt");
+const QString kFeedPath = QStringLiteral("/api/pop/keywords.txt");
+const QString kHomePath = QStringLiteral("/");
+const QString kFeedbackPath = QStringLiteral("/feedback.php");
 
+}  // namespace
+
+void FrmMain::Label2_Click() {
+    ucAniGIF3.show();
+    Label2.hide();
+    ucAniGIF3.move(Label2.x(), ucAniGIF3.y());
+    CheckUpdate();
+}
+
+// A failed or timed-out request reads as an empty answer, which is not a number: the label comes
+// back and nothing is said.
+void FrmMain::CheckUpdate() {
+    const QPointer<FrmMain> alive(this);
+    const QString answer =
+        VendorHttp_.GetResponseText(VendorUrl(config_.vendor, kReleasePath)).value_or(QString());
+    if (!alive) return;
+
+    switch (vendor::JudgeUpdateAnswer(answer)) {
+        case vendor::UpdateVerdict::Newer:
+            dialogs_.Information(this, QStringLiteral("提示"),
+                                 QStringLiteral("发现最新本，请立即更新！"));
+            if (!alive) return;
+            QDesktopServices::openUrl(VendorUrl(config_.vendor, kHomePath));
+            break;
+        case vendor::UpdateVerdict::Current:
+            Label2.setText(QStringLiteral("已是最新版"));
+            break;
+        case vendor::UpdateVerdict::NotANumber:
+            break;
+    }
+    ucAniGIF3.hide();
+    Label2.show();
+    Label2.move(ucAniGIF3.x(), Label2.y());
+}
+
+// A feed slower than the interval is not read twice: Qt does not deliver a timer's tick again while
+// its handler is still waiting.
 void FrmMain::Timer1_Timer() {
     LoadNotice();
     Timer1.stop();
 }
 
-void FrmMain::LoadNotice() {}
+void FrmMain::LoadNotice() {
+    const QPointer<FrmMain> alive(this);
+    const QString feed =
+        VendorHttp_.GetResponseText(VendorUrl(config_.vendor, kFeedPath)).value_or(QString());
+    if (!alive) return;
 
-void FrmMain::Labelhome_Click() { QDesktopServices::openUrl(VendorUrl(config_.vendor, "/")); }
-void FrmMain::Label3_Click() { QDesktopServices::openUrl(VendorUrl(config_.vendor, "/")); }
-void FrmMain::Labelfeedback_Click() {
-    QDesktopServices::openUrl(VendorUrl(config_.vendor, "/feedback.php"));
+    vendor::NoticeFields fields;
+    for (size_t i = 0; i < fields.text.size(); ++i) fields.text[i] = Text1[i].text();
+    vendor::ApplyFeed(feed, fields);
+    for (size_t i = 0; i < fields.text.size(); ++i) Text1[i].setText(fields.text[i]);
+    if (!vendor::IsNoticeDue(fields, QDate::currentDate(), QLocale::system())) return;
+
+    auto tip = std::make_unique<notice::FrmTip>();
+    tip->setObjectName(QStringLiteral("FrmTip"));
+    tip->Navigate(fields.address());
+    tip->HideScrollBars();
+    tip->SetCaption(fields.caption());
+    // Closing the main window ends the program; the popup goes with it, without fading.
+    connect(this, &FrmMain::unloaded, tip.get(), &notice::FrmTip::CloseWithoutFade);
+    tip->show();
+    tip_ = std::move(tip);
 }
 
-void FrmMain::WebBrowser1_DocumentComplete(bool) {}
+void FrmMain::Labelhome_Click() { QDesktopServices::openUrl(VendorUrl(config_.vendor, kHomePath)); }
+void FrmMain::Label3_Click() { QDesktopServices::openUrl(VendorUrl(config_.vendor, kHomePath)); }
+void FrmMain::Labelfeedback_Click() {
+    QDesktopServices::openUrl(VendorUrl(config_.vendor, kFeedbackPath));
+}
+
+void FrmMain::WebBrowser1_DocumentComplete(bool) { notice::HideScrollBars(*WebBrowser1.page()); }

@@ -1,14 +1,12 @@
 #pragma once
 
 #include <QRect>
-#include <QtMath>
 
-// The window design is in twips, 15 to a device-independent pixel.
-constexpr int kTwipsPerPixel = 15;
+#include "notice/twips.h"
 
-inline int TwipsToPixels(int twips) { return qRound(twips / double(kTwipsPerPixel)); }
-
+// A rectangle of the window design, given in twips, as device-independent pixels.
 inline QRect TwipsRect(int left, int top, int width, int height) {
+    using notice::TwipsToPixels;
     return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
                  TwipsToPixels(height));
 }

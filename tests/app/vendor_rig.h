@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+#include "app/frm_main.h"
+#include "notice/frm_tip.h"
+#include "sim/sim_server.h"
+#include "url_catcher.h"
+
+// Answers the window's dialogs at once and tells the test when it did.
+class AnsweringDialogs : public Dialogs {
+  public:
+    QStringList messages;  // "title|text"
+    QStringList folderTitles;
+    std::optional<QString> nextFolder;
+    std::function<void()> onMessage;
+
+    void Information(QWidget*, const QString& title, const QString& text) override {
+        messages << title + "|" + text;
+        if (onMessage) onMessage();
+    }
+    std::optional<QString> PickFolder(QWidget*, const QString& title) override {
+        folderTitles << title;
+        return nextFolder;
+    }
+};
+
+// One main window against its own loopback vendor service and engines.
+struct VendorRig {
+    sim::SimServer server;
+    AnsweringDialogs dialogs;
+    UrlCatcher browser;
+    std::unique_ptr<FrmMain> window;
+
+    VendorRig() {
+        EXPECT_TRUE(server.listen(0));
+        AppConfig config;
+        config.hosts = {server.baseUrl(), server.baseUrl(), server.baseUrl()};
+        config.vendor = server.baseUrl();
+        config.skinPath = QStringLiteral("/nonexistent/skinh.she");
+        window = std::make_unique<FrmMain>(config, dialogs);
+        window->show();
+    }
+
+    template <typename T>
+    T& get(const char* name) {
+        T* w = window->findChild<T*>(QString::fromUtf8(name));
+        EXPECT_NE(w, nullptr) << name;
+        return *w;
+    }
+    QString url(const char* pathAndQuery) const {
+        return server.baseUrl().toString() + QString::fromUtf8(pathAndQuery);
+    }
+    void clickLabel(const char* name) { QTest::mouseClick(&get<QLabel>(name), Qt::LeftButton); }
+};
+
+// Every announcement window open at the moment with this caption.
+inline QList<notice::FrmTip*> PopupsCaptioned(const QString& caption) {
+    QList<notice::FrmTip*> found;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        auto* tip = qobject_cast<notice::FrmTip*>(w);
+        if (tip && tip->windowTitle() == caption) found << tip;
+    }
+    return found;
+}
