@@ -30,13 +30,6 @@ TEST(CutCandidates, EdgeShapesOfChunks) {
     EXPECT_TRUE(CutCandidates(QStringLiteral("<a>x</a>"), QString()).isEmpty());
 }
 
-TEST(CutCandidates, TaobaoMarkerWithQuotes) {
-    const QString page = QStringLiteral(
-        "<ul><li><a trace=\"relatedSearch\" href=\"/search?q=%E6%89%8B\">手机壳</a></li>"
-        "<li><a trace=\"other\" href=\"/x\">no</a></li></ul>");
-    EXPECT_EQ(CutCandidates(page, DefaultTaobaoMarker()), QStringList{"手机壳"});
-}
-
 TEST(Filter, CaseSensitiveSubstringOfTheBoxAsItStands) {
     EXPECT_TRUE(PassesFilter(QStringLiteral("苹果手机"), true, QStringLiteral("手机")));
     EXPECT_FALSE(PassesFilter(QStringLiteral("平板电脑"), true, QStringLiteral("手机")));
@@ -45,12 +38,6 @@ TEST(Filter, CaseSensitiveSubstringOfTheBoxAsItStands) {
     EXPECT_TRUE(PassesFilter(QStringLiteral("平板电脑"), false, QStringLiteral("手机")));
     // The box text is not trimmed: its blanks must occur too.
     EXPECT_FALSE(PassesFilter(QStringLiteral("手机壳"), true, QStringLiteral(" 手机")));
-}
-
-TEST(TrimBlanks, OnlyTheSpaceCharacter) {
-    EXPECT_EQ(TrimBlanks(QStringLiteral("  手机  ")), QStringLiteral("手机"));
-    EXPECT_EQ(TrimBlanks(QStringLiteral("\t手机\n")), QStringLiteral("\t手机\n"));
-    EXPECT_EQ(TrimBlanks(QStringLiteral("   ")), QString());
 }
 
 TEST(SearchUrl, EnginePathsAndPercentEncodedKeyword) {

@@ -72,40 +72,6 @@ struct Fixture {
 
 }  // namespace
 
-TEST(MiningRun, EmptyKeywordOnlyShowsTheMessage) {
-    Fixture f;
-    f.view.list.append("old");
-    f.run.CmdStart_Click();
-    EXPECT_EQ(f.view.messages, QStringList{"请先输入源关键词"});
-    EXPECT_TRUE(f.engine.fetched.isEmpty());
-    EXPECT_EQ(f.view.list.entries(), QStringList{"old"});
-    EXPECT_TRUE(f.view.startEnabled);
-}
-
-TEST(MiningRun, BreadthFirstOrderStatusLinesAndCount) {
-    Fixture f;
-    f.view.key = "  A  ";
-    f.engine.pages["A"] = BaiduPage({"B", "C", "A", "B"});
-    f.engine.pages["B"] = BaiduPage({"A", "C"});
-    f.run.CmdStart_Click();
-    EXPECT_EQ(f.view.list.entries(), (QStringList{"A", "B", "C"}));
-    EXPECT_EQ(f.engine.fetched, (QStringList{"baidu:A", "baidu:B", "baidu:C"}));
-    EXPECT_EQ(f.view.statuses, (QStringList{"当前正在挖掘 [ B ] 相关长尾词.....已挖掘： 3条",
-                                            "当前正在挖掘 [ C ] 相关长尾词.....已挖掘： 3条",
-                                            "恭喜！全部挖掘完成。共挖掘长尾词3条"}));
-    EXPECT_TRUE(f.view.startEnabled);
-    EXPECT_FALSE(f.run.Running());
-}
-
-TEST(MiningRun, FailedFetchAddsNothingAndTheRunEnds) {
-    Fixture f;
-    f.view.key = "k";
-    f.engine.failAll = true;
-    f.run.CmdStart_Click();
-    EXPECT_EQ(f.view.statuses, QStringList{"恭喜！全部挖掘完成。共挖掘长尾词1条"});
-    EXPECT_EQ(f.engine.fetched.size(), 1);
-}
-
 TEST(MiningRun, UserActionsDuringAFetchApplyFromTheNextStep) {
     Fixture f;
     f.view.key = "A";
@@ -121,24 +87,6 @@ TEST(MiningRun, UserActionsDuringAFetchApplyFromTheNextStep) {
     f.run.CmdStart_Click();
     EXPECT_EQ(f.view.list.entries(), (QStringList{"A", "C"}));
     EXPECT_EQ(f.engine.fetched, (QStringList{"baidu:A", "taobao:C"}));
-}
-
-TEST(MiningRun, StopLetsThePageInFlightFinishThenEnds) {
-    Fixture f;
-    f.view.key = "A";
-    f.engine.pages["A"] = BaiduPage({"B"});
-    f.engine.pages["B"] = BaiduPage({"C", "D"});
-    f.engine.during = [&](const QString& kw) {
-        if (kw == "B") {
-            f.run.CmdStop_Click();
-            EXPECT_TRUE(f.view.startEnabled);
-        }
-    };
-    f.run.CmdStart_Click();
-    EXPECT_EQ(f.view.list.entries(), (QStringList{"A", "B", "C", "D"}));
-    EXPECT_EQ(f.engine.fetched, (QStringList{"baidu:A", "baidu:B"}));
-    EXPECT_EQ(f.view.statuses.last(), "恭喜！全部挖掘完成。共挖掘长尾词4条");
-    EXPECT_EQ(f.run.StopFlag(), 1);
 }
 
 TEST(MiningRun, NewStartDuringTheLastFetchDropsThatPageWithoutNesting) {
@@ -163,20 +111,6 @@ TEST(MiningRun, NewStartDuringTheLastFetchDropsThatPageWithoutNesting) {
     EXPECT_EQ(f.view.list.entries(), (QStringList{"X", "Y"}));
     EXPECT_EQ(f.engine.fetched, (QStringList{"baidu:A", "baidu:B", "baidu:X", "baidu:Y"}));
     EXPECT_EQ(f.view.statuses.last(), "恭喜！全部挖掘完成。共挖掘长尾词2条");
-}
-
-TEST(MiningRun, ClosingDuringAFetchTouchesNothingMore) {
-    QTemporaryDir dir;
-    Fixture f;
-    f.view.key = "A";
-    f.view.folder = dir.path();
-    f.engine.pages["A"] = BaiduPage({"B"});
-    f.engine.during = [&](const QString&) { f.run.Shutdown(); };
-    f.run.CmdStart_Click();
-    EXPECT_EQ(f.view.list.entries(), QStringList{"A"});
-    EXPECT_TRUE(f.view.statuses.isEmpty());
-    EXPECT_FALSE(f.view.startEnabled);
-    EXPECT_FALSE(QFile::exists(dir.filePath("长尾关键词：A.txt")));
 }
 
 TEST(MiningRun, ClearingDuringARunEndsItAtTheNextStep) {
@@ -210,16 +144,6 @@ TEST(MiningRun, ResultFileFollowsTheListAndTheKeywordBox) {
     QFile z(dir.filePath("长尾关键词：Z.txt"));
     ASSERT_TRUE(z.open(QIODevice::ReadOnly));
     EXPECT_EQ(z.readAll(), QByteArray("A\r\nB\r\na/b\r\nC\r\n"));
-}
-
-TEST(MiningRun, BlankFolderWritesNothing) {
-    QTemporaryDir dir;
-    Fixture f;
-    f.view.key = "A";
-    f.view.folder = "   ";
-    f.engine.pages["A"] = BaiduPage({"B"});
-    f.run.CmdStart_Click();
-    EXPECT_EQ(f.run.Writer().bytesWritten(), 0u);
 }
 
 TEST(MiningRun, StopsAddingAtTheListLimit) {
