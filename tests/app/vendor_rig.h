@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QApplication>
-#include <QSignalSpy>
+#include <QDesktopServices>
 #include <QTest>
 
 #include <functional>
@@ -10,7 +10,6 @@
 #include "app/frm_main.h"
 #include "notice/frm_tip.h"
 #include "sim/sim_server.h"
-#include "url_catcher.h"
 
 // Answers the window's dialogs at once and tells the test when it did.
 class AnsweringDialogs : public Dialogs {
@@ -28,6 +27,24 @@ class AnsweringDialogs : public Dialogs {
         folderTitles << title;
         return nextFolder;
     }
+};
+
+// Catches every address the program hands to the desktop browser while it exists.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+  public:
+    UrlCatcher() {
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open");
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open");
+    }
+    ~UrlCatcher() override {
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    }
+    QList<QUrl> opened;
+
+  public slots:
+    void open(const QUrl& url) { opened << url; }
 };
 
 // One main window against its own loopback vendor service and engines.
@@ -54,17 +71,17 @@ struct VendorRig {
         return *w;
     }
     QString url(const char* pathAndQuery) const {
-        return server.baseUrl().toString() + QString::fromUtf8(pathAndQuery);
+        return server.baseUrl().toString() + pathAndQuery;
     }
-    void clickLabel(const char* name) { QTest::mouseClick(&get<QLabel>(name), Qt::LeftButton); }
+    void click(const char* name) { QTest::mouseClick(&get<QWidget>(name), Qt::LeftButton); }
 };
 
 // Every announcement window open at the moment with this caption.
 inline QList<notice::FrmTip*> PopupsCaptioned(const QString& caption) {
     QList<notice::FrmTip*> found;
     for (QWidget* w : QApplication::topLevelWidgets()) {
-        auto* tip = qobject_cast<notice::FrmTip*>(w);
-        if (tip && tip->windowTitle() == caption) found << tip;
+        if (auto* tip = qobject_cast<notice::FrmTip*>(w); tip && tip->windowTitle() == caption)
+            found << tip;
     }
     return found;
 }

@@ -8,26 +8,16 @@
 #include <QNetworkRequest>
 #include <QUrl>
 
-// What a GET brought back; finished is false when the deadline passed first (the request is
-// then aborted).
 struct Fetched {
-    bool finished = false;
-    QNetworkReply::NetworkError error = QNetworkReply::NoError;
-    int status = 0;
-    QByteArray contentType;
-    QByteArray contentLength;
+    int status = 0;  // 0 when the request failed or timed out
     QByteArray body;
 };
 
-inline Fetched Fetch(QNetworkAccessManager& network, const QUrl& url, int deadlineMs = 5000) {
+inline Fetched Fetch(QNetworkAccessManager& network, const QUrl& url) {
     QNetworkReply* reply = network.get(QNetworkRequest(url));
+    if (!WaitUntil([reply] { return reply->isFinished(); })) reply->abort();
     Fetched fetched;
-    fetched.finished = WaitUntil([reply] { return reply->isFinished(); }, deadlineMs);
-    if (!fetched.finished) reply->abort();
-    fetched.error = reply->error();
     fetched.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    fetched.contentType = reply->rawHeader("Content-Type");
-    fetched.contentLength = reply->rawHeader("Content-Length");
     if (reply->isOpen()) fetched.body = reply->readAll();
     reply->deleteLater();
     return fetched;

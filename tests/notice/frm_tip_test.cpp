@@ -1,0 +1,50 @@
+#include <QWindow>
+
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+#include "notice/frm_tip.h"
+
+namespace {
+
+using notice::FrmTip;
+
+notice::ScreenMetrics Screen() { return {{0, 0, 1024, 768}, {0, 0, 1024, 728}, 15, 15}; }
+
+TEST(FrmTip, ClosingFadesThroughTwentyFiveStepsFiftyMsApart) {
+    FrmTip tip(Screen);
+    std::vector<std::pair<int, int>> steps;  // opacity out of 255, pause
+    tip.setFadePause([&](int ms) { steps.emplace_back(qRound(tip.windowOpacity() * 255), ms); });
+    tip.show();
+    EXPECT_TRUE(tip.close());
+    ASSERT_EQ(steps.size(), 25u);
+    for (size_t i = 0; i < steps.size(); ++i) {
+        EXPECT_EQ(steps[i], std::make_pair(255 - 10 * static_cast<int>(i), 50)) << "step " << i;
+    }
+    EXPECT_FALSE(tip.isVisible());
+}
+
+TEST(FrmTip, MainWindowClosingDuringTheFadeCutsItShort) {
+    FrmTip tip(Screen);
+    int steps = 0;
+    tip.setFadePause([&](int) {
+        if (++steps == 3) tip.CloseWithoutFade();
+    });
+    tip.show();
+    tip.close();
+    EXPECT_EQ(steps, 3);
+    EXPECT_FALSE(tip.isVisible());
+}
+
+TEST(FrmTip, CaptionIsShownExactlyAsGiven) {
+    FrmTip tip(Screen);
+    const QString caption = QStringLiteral("公告 [*] <b>新版</b> &amp;");
+    tip.SetCaption(caption);
+    tip.show();
+    ASSERT_NE(tip.windowHandle(), nullptr);
+    EXPECT_EQ(tip.windowHandle()->title(), caption);
+}
+
+}  // namespace
