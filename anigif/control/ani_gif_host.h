@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace anigif {
+
+struct PixelSize {
+    std::int32_t Width = 0;
+    std::int32_t Height = 0;
+};
+
+// What ucAniGIF needs from the window it sits in. The program's host is a Qt widget; tests use a
+// fake with a manual clock. Callbacks are always delivered later from the event loop, never from
+// inside the call that registered them, and never after the matching Stop/Cancel.
+class AniGifHost {
+  public:
+    virtual ~AniGifHost() = default;
+
+    // The control's inner size in pixels.
+    virtual PixelSize ClientSize() const = 0;
+    // Pixels to the container's size units (twips in the main window: 15 per pixel).
+    virtual double PixelsToContainerX(double pixels) const = 0;
+    virtual double PixelsToContainerY(double pixels) const = 0;
+    // False while the control sits in a form designer.
+    virtual bool IsRunMode() const = 0;
+    // Draws the control now.
+    virtual void Repaint() = 0;
+    // Gives the control this inner size; may call back into the control's resize handler.
+    virtual void ResizeClient(std::int32_t widthPx, std::int32_t heightPx) = 0;
+
+    // Fetches `url`; later exactly one of the callbacks runs. False when the fetch cannot start.
+    // A new fetch replaces one still running.
+    virtual bool StartDownload(const std::string& url,
+                               std::function<void(std::vector<std::uint8_t>)> onBytes,
+                               std::function<void()> onFailure) = 0;
+    virtual void CancelDownload() = 0;
+
+    // One timer per control: a new start replaces the running one. `onTick` runs every
+    // `intervalMs` until StopTimer. False when no timer can be had.
+    virtual bool StartTimer(std::int32_t intervalMs, std::function<void()> onTick) = 0;
+    virtual void StopTimer() = 0;
+};
+
+}  // namespace anigif

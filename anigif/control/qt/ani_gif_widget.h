@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QNetworkAccessManager>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+#include "control/uc_ani_gif.h"
+
+class QNetworkReply;
+
+namespace anigif {
+
+// Hosts one ucAniGIF in a Qt window: its timer is a QTimer, its downloads go through
+// QNetworkAccessManager, its size is the widget's.
+class AniGifWidget : public QWidget, public AniGifHost {
+    Q_OBJECT
+  public:
+    // Same rule as the program's other requests: a transfer with no progress for this long ends.
+    static constexpr int kTransferTimeoutMs = 30000;
+    // A download larger than this is no small animation; it fails instead of filling memory.
+    static constexpr qint64 kMaxDownloadBytes = 64 * 1024 * 1024;
+
+    explicit AniGifWidget(QWidget* parent = nullptr);
+    ~AniGifWidget() override;
+
+    ucAniGIF& Control() { return control_; }
+
+    // A form designer shows a still first frame.
+    void SetDesignMode(bool design) { designMode_ = design; }
+    // Container units per pixel; the main window works in twips.
+    void SetContainerUnitsPerPixel(double units) { unitsPerPixel_ = units; }
+    void SetTransferTimeoutMs(int ms) { transferTimeoutMs_ = ms; }
+
+    // AniGifHost
+    PixelSize ClientSize() const override;
+    double PixelsToContainerX(double pixels) const override { return pixels * unitsPerPixel_; }
+    double PixelsToContainerY(double pixels) const override { return pixels * unitsPerPixel_; }
+    bool IsRunMode() const override { return !designMode_; }
+    void Repaint() override { repaint(); }
+    void ResizeClient(std::int32_t widthPx, std::int32_t heightPx) override;
+    bool StartDownload(const std::string& url,
+                       std::function<void(std::vector<std::uint8_t>)> onBytes,
+                       std::function<void()> onFailure) override;
+    void CancelDownload() override;
+    bool StartTimer(std::int32_t intervalMs, std::function<void()> onTick) override;
+    void StopTimer() override;
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void OnReplyFinished(QNetworkReply* reply);
+
+    bool designMode_ = false;
+    double unitsPerPixel_ = 15.0;
+    int transferTimeoutMs_ = kTransferTimeoutMs;
+    QTimer timer_;
+    std::function<void()> tick_;
+    QNetworkAccessManager network_;
+    QPointer<QNetworkReply> reply_;
+    std::function<void(std::vector<std::uint8_t>)> onBytes_;
+    std::function<void()> onFailure_;
+    // Last, so that it goes first: its destructor stops the timer and the download above.
+    ucAniGIF control_{*this};
+};
+
+}  // namespace anigif

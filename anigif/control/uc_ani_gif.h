@@ -1,0 +1,103 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <span>
+#include <string_view>
+
+#include "control/ani_gif_host.h"
+#include "control/array_bytes.h"
+#include "decode/ani_gif_data.h"
+#include "render/compute_scale.h"
+
+namespace anigif {
+
+// The animated-GIF control: loads a GIF from a file, memory or a remote address, builds its frames
+// into the strip, and plays them through its host's timer.
+class ucAniGIF {
+  public:
+    explicit ucAniGIF(AniGifHost& host);
+    ~ucAniGIF();
+    ucAniGIF(const ucAniGIF&) = delete;
+    ucAniGIF& operator=(const ucAniGIF&) = delete;
+
+    // --- Loading. A failed load leaves the control empty, not showing the previous image. ---
+
+    // Build a wide name with std::filesystem::path(std::u16string) or path(std::u8string).
+    bool LoadAnimatedGIF_File(const std::filesystem::path& FileName);
+    // Takes the array's memory, in memory order, as the GIF stream. Arrays of three or more
+    // dimensions, like an empty array or none at all, fail the load.
+    template <ByteSourceArray R>
+    bool LoadAnimatedGIF_Array(const R& Bytes) {
+        if constexpr (kArrayDimensions < R >> 2) {
+            return LoadFromBytes({});
+        } else {
+            return LoadFromBytes(ArrayBytes(Bytes));
+        }
+    }
+    bool LoadAnimatedGIF_Array(std::nullptr_t) { return LoadFromBytes({}); }
+    // Returns at once; the outcome arrives as RemoteLoadComplete (then the load) or
+    // RemoteLoadFailure. An empty path does nothing.
+    void LoadAnimatedGIF_Remote(std::string_view RemotePath);
+
+    // --- Properties. ---
+    std::int32_t CurrentFrame() const { return data_.CurrentFrame; }
+    std::int32_t FrameCount() const;
+    // Canvas size in the container's units, cut to whole numbers.
+    std::int32_t ActualWidth() const;
+    std::int32_t ActualHeight() const;
+    std::int32_t Loops() const { return data_.LoopCount; }
+    std::int32_t LoopsRemaining() const;
+    // 0 stopped, 1 playing (a timer is armed, also while frames are still being built), 2 paused.
+    std::int32_t Action() const { return actionState_; }
+    // 0 builds every frame before the first is shown; 1-3 show frame 1 at once and build the rest
+    // from the timer; 2 and 3 do not start playback when building ends. Other values are ignored.
+    std::int32_t DelayAnimation() const { return delayAnimation_; }
+    void SetDelayAnimation(std::int32_t mode);
+
+    // --- Events. By-reference arguments are for the handler; only Cancel is read back. ---
+    std::function<void(std::int32_t FrameIndex, bool& viaTimer)> FrameChanged;
+    std::function<void(float gifWidth, float gifHeight, bool& Cancel)> RemoteLoadComplete;
+    std::function<void()> RemoteLoadFailure;
+    std::function<void()> LoopsEnded;
+
+    // --- Notifications from the host. ---
+    // The control's size changed: applies the Stretch mode to it.
+    void UserControl_Resize();
+
+    // The decoded animation, for drawing.
+    const AniGifData& Data() const { return data_; }
+
+  private:
+    enum class TimerMode { Stop, Play, Build };
+
+    bool LoadFromBytes(std::span<const std::byte> bytes);
+    bool FinishLoad();
+    std::int32_t LoadGifStream();
+    void ResetAnimation();
+    bool BuildFrames(bool& first);
+    void EndBuilding();
+    bool SetAnimationTimer(TimerMode mode);
+    std::int32_t FrameInterval() const;
+    void OnBuildTimer();
+    void OnFrameTimer();
+    void OnDownloadBytes(std::vector<std::uint8_t> bytes);
+    void OnDownloadFailure();
+    void RaiseFrameChanged(std::int32_t frame, bool viaTimer);
+
+    AniGifHost& host_;
+    AniGifData data_;
+    std::int32_t actionState_ = 0;
+    std::int32_t loopsLeft_ = 0;  // 32 bits: a GIF may ask for up to 65535 passes
+    std::int32_t delayAnimation_ = 1;
+    std::int32_t minFrameDelay_ = 50;
+    std::int32_t steppedDelay_ = 0;
+    StretchMode stretch_ = StretchMode::Fit;
+    bool resizing_ = false;
+    // Counts loads, so that a step can tell whether an event handler loaded something else.
+    std::uint64_t loadGeneration_ = 0;
+};
+
+}  // namespace anigif

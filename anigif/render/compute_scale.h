@@ -1,0 +1,21 @@
+#pragma once
+
+#include <cstdint>
+
+#include "decode/ani_gif_data.h"
+
+namespace anigif {
+
+// How the image is fitted to the control:
+// 0 unscaled, the control never larger than the image; 1 fit keeping proportions;
+// 2 stretch to fill; 3 fit keeping proportions but never enlarge; 4 control takes the image size.
+enum class StretchMode : std::int32_t { None = 0, Fit = 1, Fill = 2, Shrink = 3, Exact = 4 };
+
+// Whole pixels from a product: halves go to the even neighbour; clamped to the 32-bit range.
+std::int32_t NearestPixel(double value);
+
+// Sets ScaleFactorX/Y for a control of width x height pixels and returns, in width and height,
+// the size the control should take. Does nothing while no frame is shown.
+void ComputeScale(AniGifData& d, StretchMode mode, std::int32_t& width, std::int32_t& height);
+
+}  // namespace anigif

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "control/ani_gif_host.h"
+
+// A host without a window: a manual clock drives the timer, the test answers downloads, and the
+// control's requests are recorded.
+class FakeHost : public anigif::AniGifHost {
+  public:
+    anigif::PixelSize client{100, 100};
+    bool runMode = true;
+    bool timersAvailable = true;
+    bool downloadsAvailable = true;
+    std::function<void()> onResize;  // the control's resize handler, when the test wires it
+    int repaints = 0;
+    std::vector<anigif::PixelSize> resizes;
+    std::vector<std::int32_t> timerStarts;
+    std::vector<std::string> downloads;
+
+    anigif::PixelSize ClientSize() const override { return client; }
+    double PixelsToContainerX(double px) const override { return px * 15; }
+    double PixelsToContainerY(double px) const override { return px * 15; }
+    bool IsRunMode() const override { return runMode; }
+    void Repaint() override { ++repaints; }
+    void ResizeClient(std::int32_t w, std::int32_t h) override {
+        resizes.push_back({w, h});
+        client = {w, h};
+        if (onResize) onResize();
+    }
+
+    bool StartDownload(const std::string& url,
+                       std::function<void(std::vector<std::uint8_t>)> onBytes,
+                       std::function<void()> onFailure) override {
+        if (!downloadsAvailable) return false;
+        downloads.push_back(url);
+        onBytes_ = std::move(onBytes);
+        onFailure_ = std::move(onFailure);
+        return true;
+    }
+    void CancelDownload() override { onBytes_ = nullptr, onFailure_ = nullptr; }
+    bool DownloadPending() const { return static_cast<bool>(onBytes_); }
+    void DeliverBytes(std::vector<std::uint8_t> bytes) {
+        auto done = std::exchange(onBytes_, nullptr);
+        onFailure_ = nullptr;
+        done(std::move(bytes));
+    }
+    void DeliverFailure() {
+        auto failed = std::exchange(onFailure_, nullptr);
+        onBytes_ = nullptr;
+        failed();
+    }
+
+    bool StartTimer(std::int32_t intervalMs, std::function<void()> onTick) override {
+        if (!timersAvailable) return false;
+        timerStarts.push_back(intervalMs);
+        interval_ = intervalMs;
+        due_ = now_ + intervalMs;
+        tick_ = std::move(onTick);
+        return true;
+    }
+    void StopTimer() override { due_.reset(), tick_ = nullptr; }
+    bool TimerArmed() const { return due_.has_value(); }
+
+    // Moves the clock on, firing every tick that falls due on the way, like a periodic timer.
+    void Advance(std::int64_t ms) {
+        const std::int64_t end = now_ + ms;
+        while (due_ && *due_ <= end) {
+            now_ = *due_;
+            due_ = now_ + interval_;
+            const std::function<void()> tick = tick_;  // the tick may replace tick_
+            tick();
+        }
+        now_ = end;
+    }
+
+  private:
+    std::function<void(std::vector<std::uint8_t>)> onBytes_;
+    std::function<void()> onFailure_;
+    std::int64_t now_ = 0;
+    std::optional<std::int64_t> due_;
+    std::int32_t interval_ = 0;
+    std::function<void()> tick_;
+};
