@@ -31,7 +31,7 @@ class ucAniGIF {
     // dimensions, like an empty array or none at all, fail the load.
     template <ByteSourceArray R>
     bool LoadAnimatedGIF_Array(const R& Bytes) {
-        if constexpr (kArrayDimensions < R >> 2) {
+        if constexpr ((kArrayDimensions<R>) > 2) {
             return LoadFromBytes({});
         } else {
             return LoadFromBytes(ArrayBytes(Bytes));
