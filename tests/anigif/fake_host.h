@@ -21,7 +21,6 @@ class FakeHost : public anigif::AniGifHost {
     int repaints = 0;
     std::vector<anigif::PixelSize> resizes;
     std::vector<std::int32_t> timerStarts;
-    std::vector<std::string> downloads;
 
     anigif::PixelSize ClientSize() const override { return client; }
     double PixelsToContainerX(double px) const override { return px * 15; }
@@ -29,37 +28,32 @@ class FakeHost : public anigif::AniGifHost {
     bool IsRunMode() const override { return runMode; }
     void Repaint() override { ++repaints; }
     void ResizeClient(std::int32_t w, std::int32_t h) override {
-        resizes.push_back({w, h});
-        client = {w, h};
+        resizes.push_back(client = {w, h});
         if (onResize) onResize();
     }
 
-    bool StartDownload(const std::string& url,
-                       std::function<void(std::vector<std::uint8_t>)> onBytes,
+    bool StartDownload(const std::string&, std::function<void(std::vector<std::uint8_t>)> onBytes,
                        std::function<void()> onFailure) override {
         if (!downloadsAvailable) return false;
-        downloads.push_back(url);
         onBytes_ = std::move(onBytes);
         onFailure_ = std::move(onFailure);
         return true;
     }
     void CancelDownload() override { onBytes_ = nullptr, onFailure_ = nullptr; }
     bool DownloadPending() const { return static_cast<bool>(onBytes_); }
+    // Exactly one callback runs, and the control may start the next download from inside it.
     void DeliverBytes(std::vector<std::uint8_t> bytes) {
-        auto done = std::exchange(onBytes_, nullptr);
         onFailure_ = nullptr;
-        done(std::move(bytes));
+        std::exchange(onBytes_, nullptr)(std::move(bytes));
     }
     void DeliverFailure() {
-        auto failed = std::exchange(onFailure_, nullptr);
         onBytes_ = nullptr;
-        failed();
+        std::exchange(onFailure_, nullptr)();
     }
 
     bool StartTimer(std::int32_t intervalMs, std::function<void()> onTick) override {
         if (!timersAvailable) return false;
-        timerStarts.push_back(intervalMs);
-        interval_ = intervalMs;
+        timerStarts.push_back(interval_ = intervalMs);
         due_ = now_ + intervalMs;
         tick_ = std::move(onTick);
         return true;

@@ -1,0 +1,256 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "control/uc_ani_gif.h"
+#include "fake_host.h"
+#include "gif_builder.h"
+
+namespace anigif {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using Events = std::vector<std::string>;
+
+Bytes OneFrame(std::uint16_t screenW = 2, std::uint16_t screenH = 2) {
+    return GifBuilder().Header("GIF89a", screenW, screenH).Image(0, 0, 2, 2, {0, 1, 2, 3}).Bytes();
+}
+
+// Two frames on a 5 x 5 canvas (the header says 2 x 2), with a NETSCAPE block when loops is not 0.
+Bytes TwoFrames(std::uint16_t loops = 0) {
+    GifBuilder b;
+    b.Header("GIF89a", 2, 2);
+    if (loops != 0) b.Netscape(loops);
+    return b.Image(0, 0, 4, 4, GifBuilder::Pattern(4, 4, 2))
+        .Image(3, 3, 2, 2, {3, 2, 1, 0})
+        .Trailer()
+        .Bytes();
+}
+
+// Frame `index`'s column of the strip, in display order.
+Bytes Column(const AniGifData& d, std::size_t index) {
+    const FrameRecord& r = d.Frames[index];
+    Bytes pixels;
+    for (int y = 0; y < r.Height; ++y)
+        pixels.insert(pixels.end(), d.Strip.Row(y) + r.StripX, d.Strip.Row(y) + r.StripX + r.Width);
+    return pixels;
+}
+
+struct Control : ::testing::Test {
+    FakeHost host;
+    ucAniGIF gif{host};
+    Events events;
+    bool cancel = false;
+
+    void SetUp() override {
+        gif.FrameChanged = [this](std::int32_t f, bool& viaTimer) {
+            events.push_back("frame " + std::to_string(f) + (viaTimer ? " by timer" : ""));
+        };
+        gif.RemoteLoadComplete = [this](float w, float h, bool& c) {
+            events.push_back("complete " + std::to_string(int(w)) + "x" + std::to_string(int(h)) +
+                             " frames " + std::to_string(gif.FrameCount()));
+            c = cancel;
+        };
+        gif.RemoteLoadFailure = [this] { events.push_back("failure"); };
+    }
+    void ExpectEmpty() {
+        EXPECT_EQ(gif.FrameCount(), 0);
+        EXPECT_EQ(gif.ActualWidth(), 0);
+        EXPECT_EQ(gif.Loops(), 0);
+        EXPECT_TRUE(gif.Data().Strip.Empty());
+        EXPECT_TRUE(gif.Data().GifBytes.empty());
+        EXPECT_FALSE(host.TimerArmed());
+    }
+};
+
+TEST_F(Control, OddButValidStreamsDecode) {
+    gif.SetDelayAnimation(0);
+    const Bytes px = GifBuilder::Pattern(10, 4, 2, 1);
+    // A lower-case signature, zero-sized frames (empty columns), and a control block whose size
+    // byte says 9: the one-frame GIF handed to the decoder must say 4.
+    GifBuilder b;
+    b.Header("gif89a").Image(0, 0, 0, 0, {}).Raw({0x21, 0xF9, 9, 0x05, 0, 0, 3, 0});
+    ASSERT_TRUE(gif.LoadAnimatedGIF_Array(b.Image(0, 0, 10, 4, px).Image(0, 0, 7, 0, {}).Bytes()));
+    EXPECT_EQ(gif.Data().Strip.Width(), 17);
+    EXPECT_EQ(Column(gif.Data(), 1), px);
+}
+
+TEST_F(Control, DesignModeBuildsFrameOneOnlyAndKeepsTheStream) {
+    host.runMode = false;
+    ASSERT_TRUE(gif.LoadAnimatedGIF_Array(TwoFrames()));
+    EXPECT_EQ(gif.FrameCount(), 2);
+    EXPECT_EQ(gif.Data().Strip.Width(), 4);
+    EXPECT_EQ(Column(gif.Data(), 0), GifBuilder::Pattern(4, 4, 2));
+    EXPECT_EQ(gif.Data().GifBytes, TwoFrames());
+    EXPECT_FALSE(host.TimerArmed());
+    EXPECT_TRUE(events.empty());
+}
+
+TEST_F(Control, DeferredBuildingRunsFromTheHostTimerThenPlaysOrAtOnceWithoutATimer) {
+    const Bytes f2 = GifBuilder::Pattern(6, 6, 2, 2);
+    GifBuilder b;
+    b.Header().GraphicControl(0, 7).Image(0, 0, 6, 6, GifBuilder::Pattern(6, 6, 2, 1));
+    ASSERT_TRUE(gif.LoadAnimatedGIF_Array(b.GraphicControl(0, 9).Image(0, 0, 6, 6, f2).Bytes()));
+    EXPECT_EQ(gif.CurrentFrame(), 1);
+    EXPECT_EQ(gif.Action(), 1);  // the build wait counts as playing
+    host.Advance(19);
+    EXPECT_EQ(gif.Data().Strip.Row(0)[7], 0);  // frame 2 not built yet
+    host.Advance(1);
+    EXPECT_EQ(Column(gif.Data(), 1), f2);
+    EXPECT_TRUE(gif.Data().GifBytes.empty());
+    EXPECT_EQ(host.timerStarts, (std::vector<std::int32_t>{20, 70}));  // then frame 1's delay
+    host.Advance(70);
+    EXPECT_EQ(gif.CurrentFrame(), 2);
+    EXPECT_EQ(events, (Events{"frame 1 by timer"}));  // the frame it leaves
+    // Without a timer the rest would never be built: it is built at once.
+    host.timersAvailable = false;
+    ASSERT_TRUE(gif.LoadAnimatedGIF_Array(TwoFrames()));
+    EXPECT_EQ(Column(gif.Data(), 1), (Bytes{3, 2, 1, 0}));
+}
+
+TEST_F(Control, FrameOneIsAnnouncedForOneFrameOrDelayAnimationTwo) {
+    ASSERT_TRUE(gif.LoadAnimatedGIF_Array(OneFrame()));
+    EXPECT_EQ(host.repaints, 1);
+    EXPECT_FALSE(host.TimerArmed());
+    gif.SetDelayAnimation(2);
+    ASSERT_TRUE(gif.LoadAnimatedGIF_Array(TwoFrames()));
+    host.Advance(20);  // builds frame 2, then stops
+    EXPECT_EQ(events, (Events{"frame 1", "frame 1"}));
+    EXPECT_FALSE(host.TimerArmed());
+    EXPECT_EQ(gif.Action(), 0);
+}
+
+TEST_F(Control, ACanvasUnlessEveryFrameRestoresTheBackgroundAMaskWhereItShows) {
+    const Bytes px = GifBuilder::Pattern(4, 4, 2);
+    gif.SetDelayAnimation(0);
+    // Frame 1 not covering the canvas, frame 2 with holes: the background shows.
+    const struct {
+        int disposal;
+        std::optional<std::uint8_t> transparent;
+        std::uint16_t at;
+        bool canvas, mask;
+    } cases[] = {{1, 2, 4, true, true}, {1, {}, 0, true, false}, {2, {}, 0, false, false}};
+    for (const auto& c : cases) {
+        GifBuilder b;
+        b.Header().GraphicControl(c.disposal, 0).Image(0, 0, 4, 4, px);
+        b.GraphicControl(c.disposal, 0, c.transparent).Image(c.at, c.at, 4, 4, px);
+        ASSERT_TRUE(gif.LoadAnimatedGIF_Array(b.Bytes()));
+        EXPECT_EQ(!gif.Data().Canvas.Empty(), c.canvas) << c.disposal;
+        EXPECT_EQ(!gif.Data().Mask.Empty(), c.mask) << c.disposal;
+    }
+}
+
+TEST_F(Control, SizeAndLoopsComeFromEachStreamAnewAndCountsAbove32767Work) {
+    ASSERT_TRUE(gif.LoadAnimatedGIF_Array(TwoFrames(3)));
+    // The canvas is the union of the frames, not the header's screen; in container units.
+    EXPECT_EQ(gif.ActualWidth(), 5 * 15);
+    EXPECT_EQ(gif.ActualHeight(), 5 * 15);
+    EXPECT_EQ(gif.Loops(), 3);
+    ASSERT_TRUE(gif.LoadAnimatedGIF_Array(TwoFrames()));
+    EXPECT_EQ(gif.Loops(), 0);  // no NETSCAPE block: endless, not the previous count
+    gif.SetDelayAnimation(0);
+    ASSERT_TRUE(gif.LoadAnimatedGIF_Array(TwoFrames(40000)));
+    EXPECT_EQ(gif.Loops(), 40000);
+    host.Advance(100);  // two ticks of the 50 ms minimum: one full pass
+    EXPECT_EQ(gif.LoopsRemaining(), 39999);
+}
+
+TEST_F(Control, RejectedStreamsLeaveTheControlEmptyNotShowingThePreviousImage) {
+    const Bytes rejected[] = {
+        GifBuilder().Header("GIF99a").Image(0, 0, 1, 1, {1}).Bytes(),
+        GifBuilder().Header().Netscape(4).Trailer().Bytes(),  // no frame
+        // Past the raster limit: gigabytes of strip, or a small frame far out on a huge canvas.
+        GifBuilder().Header().Image(0, 0, 65535, 65535, {1, 2, 3}).Bytes(),
+        GifBuilder().Header().Image(0, 0, 2, 2, {1, 2}).Image(65535, 65535, 65535, 1, {}).Bytes(),
+        // Strip and canvas each under the limit, together over it.
+        GifBuilder().Header().Image(0, 0, 13000, 13000, {}).Image(0, 0, 13000, 13000, {}).Bytes(),
+        GifBuilder().Header().Image(3, 3, 0, 0, {}).Image(0, 0, 0, 9, {}).Bytes(),  // no pixels
+    };
+    for (const Bytes& bytes : rejected) {
+        ASSERT_TRUE(gif.LoadAnimatedGIF_Array(TwoFrames(3)));
+        EXPECT_FALSE(gif.LoadAnimatedGIF_Array(bytes));
+        ExpectEmpty();
+    }
+}
+
+TEST_F(Control, ArraysOfOneOrTwoDimensionsPassTheirMemoryInOrderOthersFail) {
+    const Bytes bytes = TwoFrames(5);
+    std::uint16_t grid[128][2] = {};
+    std::memcpy(grid, bytes.data(), bytes.size());
+    EXPECT_TRUE(gif.LoadAnimatedGIF_Array(grid));
+    EXPECT_EQ(gif.Loops(), 5);
+    EXPECT_FALSE(gif.LoadAnimatedGIF_Array(nullptr));
+    ExpectEmpty();
+    std::uint8_t cube[2][16][32] = {};
+    std::memcpy(cube, bytes.data(), std::min(bytes.size(), sizeof cube));
+    EXPECT_FALSE(gif.LoadAnimatedGIF_Array(cube));
+}
+
+TEST_F(Control, AFileWithAWideNameOpensAMissingOneFails) {
+    const auto dir =
+        std::filesystem::temp_directory_path() / ("anigif-" + std::to_string(getpid()));
+    std::filesystem::create_directories(dir);
+    const auto wide = dir / std::filesystem::path(u"动画ĀŁ\u0394.gif");
+    const Bytes bytes = TwoFrames(2);
+    std::ofstream(wide, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+
+    EXPECT_TRUE(gif.LoadAnimatedGIF_File(wide));
+    EXPECT_EQ(gif.Loops(), 2);
+    EXPECT_FALSE(gif.LoadAnimatedGIF_File(dir / "missing.gif"));
+    ExpectEmpty();
+    std::filesystem::remove_all(dir);
+}
+
+TEST_F(Control, TheControlTakesTheFittedSizeAfterALoad) {
+    host.client = {20, 20};
+    host.onResize = [this] { gif.UserControl_Resize(); };
+    ASSERT_TRUE(gif.LoadAnimatedGIF_Array(
+        GifBuilder().Header().Image(0, 0, 10, 5, GifBuilder::Pattern(10, 5, 2)).Bytes()));
+    ASSERT_EQ(host.resizes.size(), 1u);  // the nested notice is ignored
+    EXPECT_EQ(host.resizes[0].Width, 20);
+    EXPECT_EQ(host.resizes[0].Height, 10);
+}
+
+TEST_F(Control, RemoteLoadAnnouncesTheHeaderSizeFirstAndCancelKeepsThePreviousImage) {
+    gif.LoadAnimatedGIF_Remote("http://127.0.0.1:1/a.gif");
+    ASSERT_TRUE(host.DownloadPending());
+    EXPECT_TRUE(events.empty());
+    host.DeliverBytes(OneFrame(16, 12));
+    EXPECT_EQ(events, (Events{"complete 240x180 frames 0", "frame 1"}));
+    cancel = true;
+    gif.LoadAnimatedGIF_Remote("http://127.0.0.1:1/b.gif");
+    host.DeliverBytes(TwoFrames());
+    EXPECT_EQ(gif.FrameCount(), 1);
+    // The stream of the image shown stays as it was: let go after building in run mode.
+    EXPECT_TRUE(gif.Data().GifBytes.empty());
+}
+
+TEST_F(Control, RemoteLoadFailuresAreReported) {
+    gif.LoadAnimatedGIF_Remote("");  // nothing at all
+    EXPECT_FALSE(host.DownloadPending());
+    for (const Bytes& body : {Bytes{'G', 'I', 'F', '8', '9', 'a', 1, 0}, Bytes(20, 'x')}) {
+        gif.LoadAnimatedGIF_Remote("http://127.0.0.1:1/c");
+        host.DeliverBytes(body);  // too short for a header, then no GIF at all
+    }
+    gif.LoadAnimatedGIF_Remote("http://127.0.0.1:1/d");
+    host.DeliverFailure();
+    host.downloadsAvailable = false;
+    gif.LoadAnimatedGIF_Remote("http://127.0.0.1:1/e");
+    EXPECT_EQ(events, Events(4, "failure"));
+}
+
+TEST_F(Control, DestroyingTheControlCancelsItsDownload) {
+    auto temporary = std::make_unique<ucAniGIF>(host);
+    temporary->LoadAnimatedGIF_Remote("http://127.0.0.1:1/f");
+    temporary.reset();
+    EXPECT_FALSE(host.DownloadPending());
+}
+
+}  // namespace
+}  // namespace anigif
