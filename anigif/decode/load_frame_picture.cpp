@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 namespace anigif {
 
@@ -61,13 +62,19 @@ bool DecodeImage(GifFileType* gif, Dib8& strip, std::int32_t stripX) {
     const int height = gif->Image.Height;
     if (width <= 0 || height <= 0) return true;  // nothing to draw
     if (stripX < 0 || width > strip.Width() - stripX || height > strip.Height()) return false;
+    // The decoder writes a byte at a time; it does so into a small buffer that stays in the cache,
+    // and whole rows then go to the strip, whose rows lie a strip's width apart.
+    std::vector<std::uint8_t> frame(static_cast<std::size_t>(width) *
+                                    static_cast<std::size_t>(height));
     for (int n = 0; n < height; ++n) {
         const int y = DisplayRow(n, height, gif->Image.Interlace);
-        if (y < 0 || DGifGetLine(gif, strip.Row(y) + stripX, width) == GIF_ERROR) {
-            for (int row = 0; row < height; ++row) std::memset(strip.Row(row) + stripX, 0, width);
+        if (y < 0 || DGifGetLine(gif, frame.data() + static_cast<std::size_t>(y) * width, width) ==
+                         GIF_ERROR)
             return false;
-        }
     }
+    for (int y = 0; y < height; ++y)
+        std::memcpy(strip.Row(y) + stripX, frame.data() + static_cast<std::size_t>(y) * width,
+                    static_cast<std::size_t>(width));
     return true;
 }
 
