@@ -14,9 +14,8 @@
 #include <gtest/gtest.h>
 
 #include "app/frm_main.h"
-#include "fake_dialogs.h"
 #include "sim/sim_server.h"
-#include "support/wait_until.h"
+#include "window_rig.h"
 
 namespace {
 
@@ -37,29 +36,9 @@ bool IsEnginePath(const QString& pathAndQuery) {
     return path == u"/s" || path == u"/search";
 }
 
-struct Rig {
-    sim::SimServer server;
-    FakeDialogs dialogs;
-    std::unique_ptr<FrmMain> window;
-
-    Rig() {
-        EXPECT_TRUE(server.listen(0));
-        // Only the pages a test sets offer keywords.
-        server.setEngineOptions({0, 0, sim::BodyCharset::Utf8, 0});
-        AppConfig config;
-        config.hosts = {server.baseUrl(), server.baseUrl(), server.baseUrl()};
-        config.vendor = server.baseUrl();
-        config.skinPath = QStringLiteral("/nonexistent/skinh.she");
-        window = std::make_unique<FrmMain>(config, dialogs);
-        window->show();
-    }
-    template <typename T>
-    T& get(const char* name) {
-        T* w = window->findChild<T*>(QString::fromUtf8(name));
-        EXPECT_NE(w, nullptr) << name;
-        return *w;
-    }
-    void click(const char* name) { QTest::mouseClick(&get<QAbstractButton>(name), Qt::LeftButton); }
+// Only the pages a test sets offer keywords.
+struct Rig : WindowRig {
+    Rig() { server.setEngineOptions({0, 0, sim::BodyCharset::Utf8, 0}); }
     QString status() { return get<QLabel>("LabelStatus").text(); }
     // Runs `action` inside the client's wait, as soon as the request for `keyword` arrives.
     void onRequest(const QString& keyword, std::function<void()> action) {

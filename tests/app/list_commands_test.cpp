@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "vendor_rig.h"
+#include "window_rig.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ QByteArray BaiduPage(const QStringList& keywords) {
     return (page + "</table></body></html>").toUtf8();
 }
 
-struct ListRig : VendorRig {
+struct ListRig : WindowRig {
     ListRig() { server.setEngineOptions({0, 0, sim::BodyCharset::Utf8, 0}); }
 
     QListWidget& list() { return get<QListWidget>("List1"); }

@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "support/wait_until.h"
-#include "vendor_rig.h"
+#include "window_rig.h"
 
 namespace {
 
@@ -40,7 +40,7 @@ TEST(UpdateCheck, OnlyANewerNumberSpeaksAndOpensTheHomePage) {
                  {nullptr, "检查更新", false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.answer ? c.answer : "(no answer)");
-        VendorRig rig;
+        WindowRig rig;
         QWidget& busy = rig.get<QWidget>("ucAniGIF3");
         QLabel& label = rig.get<QLabel>("Label2");
         // While the request waits, the busy animation stands in the label's place.
@@ -72,14 +72,14 @@ TEST(UpdateCheck, OnlyANewerNumberSpeaksAndOpensTheHomePage) {
 }
 
 TEST(VendorLinks, OpenTheHomeAndFeedbackPages) {
-    VendorRig rig;
+    WindowRig rig;
     for (const char* label : {"Labelhome", "Label3", "Labelfeedback"}) rig.click(label);
     EXPECT_EQ(rig.browser.opened, (QList<QUrl>{QUrl(rig.url("/")), QUrl(rig.url("/")),
                                                QUrl(rig.url("/feedback.php"))}));
 }
 
 TEST(Banner, LongBannerShowsNoScrollBars) {
-    VendorRig rig;
+    WindowRig rig;
     QWebEngineView& banner = rig.get<QWebEngineView>("WebBrowser1");
     EXPECT_TRUE(WaitUntil([&] { return ScrollBarsHidden(banner); }, 30000));
     EXPECT_EQ(rig.server.vendorHits("/api/pages/keywords.php?ver=2.0"), 1);
@@ -90,9 +90,9 @@ TEST(Banner, LongBannerShowsNoScrollBars) {
 TEST(NoticeFeed, ReadOnceThreeSecondsAfterStartDueOnesRiseInThePopup) {
     QElapsedTimer clock;
     clock.start();
-    std::vector<std::unique_ptr<VendorRig>> rigs;
+    std::vector<std::unique_ptr<WindowRig>> rigs;
     // The service's own feed: due today in the system's short date format, a page of its own.
-    rigs.push_back(std::make_unique<VendorRig>());
+    rigs.push_back(std::make_unique<WindowRig>());
     std::optional<qint64> readAt;
     QObject::connect(&rigs[0]->server, &sim::SimServer::requestReceived, rigs[0]->window.get(),
                      [&](const QString& target) {
@@ -100,7 +100,7 @@ TEST(NoticeFeed, ReadOnceThreeSecondsAfterStartDueOnesRiseInThePopup) {
                      });
     for (const char* feed :
          {"不显示#%1/notice.html#2001/1/1#always", "本地文件#file:///etc/passwd#2001/1/1#Always"}) {
-        rigs.push_back(std::make_unique<VendorRig>());
+        rigs.push_back(std::make_unique<WindowRig>());
         rigs.back()->server.setVendorAnswer(
             kFeed, QString::fromUtf8(feed).arg(rigs.back()->url("")).toUtf8());
     }
@@ -142,7 +142,7 @@ TEST(NoticeFeed, ReadOnceThreeSecondsAfterStartDueOnesRiseInThePopup) {
 // A feed slower than the timer's interval is still read only once; the interval is shortened so
 // that the stall need not outlast three real seconds.
 TEST(NoticeFeed, SlowFeedIsNotReadAgain) {
-    VendorRig rig;
+    WindowRig rig;
     rig.server.setVendorFault(kFeed, sim::Fault::Stall);
     rig.window->VendorHttp().setTransferTimeoutMs(400);
     rig.get<QTimer>("Timer1").setInterval(50);
@@ -155,4 +155,4 @@ TEST(NoticeFeed, SlowFeedIsNotReadAgain) {
 
 }  // namespace
 
-#include "moc_vendor_rig.cpp"
+#include "moc_window_rig.cpp"

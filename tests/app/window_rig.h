@@ -47,14 +47,14 @@ class UrlCatcher : public QObject {
     void open(const QUrl& url) { opened << url; }
 };
 
-// One main window against its own loopback vendor service and engines.
-struct VendorRig {
+// One main window against its own loopback engines and vendor service.
+struct WindowRig {
     sim::SimServer server;
     AnsweringDialogs dialogs;
     UrlCatcher browser;
     std::unique_ptr<FrmMain> window;
 
-    VendorRig() {
+    WindowRig() {
         EXPECT_TRUE(server.listen(0));
         AppConfig config;
         config.hosts = {server.baseUrl(), server.baseUrl(), server.baseUrl()};
