@@ -4,7 +4,9 @@
 #include <QFont>
 
 #include "app/skin.h"
-#include "app/twips.h"
+#include "notice/twips.h"
+
+using notice::TwipsRect;
 
 namespace {
 

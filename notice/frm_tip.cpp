@@ -12,10 +12,6 @@ namespace notice {
 
 namespace {
 
-QRect TwipsRect(int left, int top, int width, int height) {
-    return {TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height)};
-}
-
 // Window titles treat "[*]" as the unsaved-changes marker and drop it; doubled, it shows as
 // written.
 QString LiteralWindowTitle(QString caption) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QRect>
+
 #include <cmath>
 
 namespace notice {
@@ -9,6 +11,11 @@ inline constexpr int kTwipsPerPixel = 15;
 
 inline int TwipsToPixels(int twips, int twipsPerPixel = kTwipsPerPixel) {
     return static_cast<int>(std::lround(static_cast<double>(twips) / twipsPerPixel));
+}
+
+// A rectangle of a window design, given in twips, as device-independent pixels.
+inline QRect TwipsRect(int left, int top, int width, int height) {
+    return {TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height)};
 }
 
 }  // namespace notice
