@@ -5,7 +5,8 @@ namespace sim {
 QString NoticePage() {
     QString html = QStringLiteral(
         "<!DOCTYPE html>\n<html>\n<head><meta charset=\"utf-8\"><title>系统公告</title>\n"
-        "<style>body{margin:8px;font-family:'Microsoft YaHei','WenQuanYi Micro Hei',"
+        "<style>body{margin:0;padding:14px 28px 14px 16px;font-family:'Microsoft YaHei','WenQuanYi "
+        "Micro Hei',"
         "sans-serif;font-size:12px;line-height:1.8;color:#333}h1{font-size:15px;color:#c00;"
         "margin:0 0 6px}</style></head>\n<body>\n<h1>Quelvo关键词助手V2.3 正式发布</h1>\n");
     const QString paragraphs[] = {
