@@ -10,9 +10,13 @@ using notice::TwipsRect;
 
 namespace {
 
-void Place(QWidget& control, QWidget* parent, const QRect& twipsRect) {
+// Names a control as the window design does, puts it into its container and at its place.
+template <typename Control>
+Control& Place(Control& control, const char* name, QWidget* parent, const QRect& rect) {
+    control.setObjectName(QString::fromUtf8(name));
     control.setParent(parent);
-    control.setGeometry(twipsRect);
+    control.setGeometry(rect);
+    return control;
 }
 
 }  // namespace
@@ -45,110 +49,76 @@ FrmMain::~FrmMain() {
 }
 
 void FrmMain::BuildControls() {
-    auto name = [](QObject& o, const char* n) { o.setObjectName(QString::fromUtf8(n)); };
-
     // Decorative strips lie under the banner; the browser is drawn over them.
-    name(Picture1, "Picture1");
-    Place(Picture1, this, TwipsRect(11220, 0, 375, 1215));
-    name(Picture2, "Picture2");
-    Place(Picture2, this, TwipsRect(0, 900, 11295, 375));
-    name(WebBrowser1, "WebBrowser1");
-    Place(WebBrowser1, this, TwipsRect(-30, -30, 11535, 1215));
-    WebBrowser1.setContextMenuPolicy(Qt::NoContextMenu);
+    Place(Picture1, "Picture1", this, TwipsRect(11220, 0, 375, 1215));
+    Place(Picture2, "Picture2", this, TwipsRect(0, 900, 11295, 375));
+    Place(WebBrowser1, "WebBrowser1", this, TwipsRect(-30, -30, 11535, 1215))
+        .setContextMenuPolicy(Qt::NoContextMenu);
 
-    name(Frame1, "Frame1");
-    Place(Frame1, this, TwipsRect(120, 1320, 3735, 5655));
-    name(Frame2, "Frame2");
-    Frame2.setTitle(QStringLiteral("关键词查询结果来源"));
-    Place(Frame2, &Frame1, TwipsRect(120, 240, 3495, 735));
-    name(Option1, "Option1");
-    Option1.setText(QStringLiteral("百度"));
-    Place(Option1, &Frame2, TwipsRect(120, 360, 735, 220));
+    Place(Frame1, "Frame1", this, TwipsRect(120, 1320, 3735, 5655));
+    Place(Frame2, "Frame2", &Frame1, TwipsRect(120, 240, 3495, 735))
+        .setTitle(QStringLiteral("关键词查询结果来源"));
+    Place(Option1, "Option1", &Frame2, TwipsRect(120, 360, 735, 220))
+        .setText(QStringLiteral("百度"));
     Option1.setChecked(true);
-    name(Option2, "Option2");
-    Option2.setText(QStringLiteral("谷歌"));
-    Place(Option2, &Frame2, TwipsRect(1320, 360, 735, 220));
-    name(Option3, "Option3");
-    Option3.setText(QStringLiteral("淘宝"));
-    Place(Option3, &Frame2, TwipsRect(2520, 360, 735, 220));
-
-    name(Label[0], "Label(0)");
-    Label[0].setText(QStringLiteral("关键词："));
-    Place(Label[0], &Frame1, TwipsRect(150, 1270, 825, 210));
-    name(TxtKey, "TxtKey");
-    TxtKey.setFont(QFont(QStringLiteral("微软雅黑")));
-    Place(TxtKey, &Frame1, TwipsRect(960, 1200, 2655, 350));
-    name(CmdStart, "CmdStart");
-    CmdStart.setText(QStringLiteral("开始挖掘"));
-    Place(CmdStart, &Frame1, TwipsRect(960, 1680, 1215, 350));
-    name(CmdStop, "CmdStop");
-    CmdStop.setText(QStringLiteral("停止挖掘"));
-    Place(CmdStop, &Frame1, TwipsRect(2400, 1680, 1215, 350));
-    name(Check1, "Check1");
-    Check1.setText(QStringLiteral("结果中包含关键词"));
-    Place(Check1, &Frame1, TwipsRect(960, 2160, 1815, 255));
-    name(Label[1], "Label(1)");
-    Label[1].setText(QStringLiteral("结果保存路径："));
-    Place(Label[1], &Frame1, TwipsRect(120, 2760, 1305, 210));
-    name(TxtFile, "TxtFile");
-    Place(TxtFile, &Frame1, TwipsRect(120, 3000, 3015, 300));
-    name(CmdFile, "CmdFile");
-    CmdFile.setText(QStringLiteral("..."));
-    Place(CmdFile, &Frame1, TwipsRect(3120, 3000, 495, 300));
-    name(Label3, "Label3");
-    Label3.setText(QStringLiteral("体验功能更强大的站长Quelvo6"));
+    Place(Option2, "Option2", &Frame2, TwipsRect(1320, 360, 735, 220))
+        .setText(QStringLiteral("谷歌"));
+    Place(Option3, "Option3", &Frame2, TwipsRect(2520, 360, 735, 220))
+        .setText(QStringLiteral("淘宝"));
+    Place(Label[0], "Label(0)", &Frame1, TwipsRect(150, 1270, 825, 210))
+        .setText(QStringLiteral("关键词："));
+    Place(TxtKey, "TxtKey", &Frame1, TwipsRect(960, 1200, 2655, 350))
+        .setFont(QFont(QStringLiteral("微软雅黑")));
+    Place(CmdStart, "CmdStart", &Frame1, TwipsRect(960, 1680, 1215, 350))
+        .setText(QStringLiteral("开始挖掘"));
+    Place(CmdStop, "CmdStop", &Frame1, TwipsRect(2400, 1680, 1215, 350))
+        .setText(QStringLiteral("停止挖掘"));
+    Place(Check1, "Check1", &Frame1, TwipsRect(960, 2160, 1815, 255))
+        .setText(QStringLiteral("结果中包含关键词"));
+    Place(Label[1], "Label(1)", &Frame1, TwipsRect(120, 2760, 1305, 210))
+        .setText(QStringLiteral("结果保存路径："));
+    Place(TxtFile, "TxtFile", &Frame1, TwipsRect(120, 3000, 3015, 300));
+    Place(CmdFile, "CmdFile", &Frame1, TwipsRect(3120, 3000, 495, 300))
+        .setText(QStringLiteral("..."));
+    Place(Label3, "Label3", &Frame1, TwipsRect(480, 4920, 2655, 285))
+        .setText(QStringLiteral("体验功能更强大的站长Quelvo6"));
     Label3.setStyleSheet(QStringLiteral("color: red;"));
-    Place(Label3, &Frame1, TwipsRect(480, 4920, 2655, 285));
 
-    name(Frame[1], "Frame(1)");
-    Frame[1].setTitle(QStringLiteral("所获取的结果"));
-    Place(Frame[1], this, TwipsRect(3960, 1320, 7455, 4935));
-    name(List1, "List1");
-    List1.setUniformItemSizes(true);
-    Place(List1, &Frame[1], TwipsRect(120, 240, 7215, 4200));
-    name(CmdClear, "CmdClear");
-    CmdClear.setText(QStringLiteral("清除数据"));
-    Place(CmdClear, &Frame[1], TwipsRect(120, 4560, 1095, 280));
-    name(Label1, "Label1");
-    Label1.setText(QStringLiteral("提示：双击查看详细结果"));
-    Place(Label1, &Frame[1], TwipsRect(5280, 4680, 2055, 210));
+    Place(Frame[1], "Frame(1)", this, TwipsRect(3960, 1320, 7455, 4935))
+        .setTitle(QStringLiteral("所获取的结果"));
+    Place(List1, "List1", &Frame[1], TwipsRect(120, 240, 7215, 4200)).setUniformItemSizes(true);
+    Place(CmdClear, "CmdClear", &Frame[1], TwipsRect(120, 4560, 1095, 280))
+        .setText(QStringLiteral("清除数据"));
+    Place(Label1, "Label1", &Frame[1], TwipsRect(5280, 4680, 2055, 210))
+        .setText(QStringLiteral("提示：双击查看详细结果"));
 
-    name(Frame[0], "Frame(0)");
-    Frame[0].setTitle(QStringLiteral("查询状态"));
-    Place(Frame[0], this, TwipsRect(3960, 6360, 7455, 615));
-    name(LabelStatus, "LabelStatus");
-    LabelStatus.setStyleSheet(QStringLiteral("color: red;"));
-    Place(LabelStatus, &Frame[0], TwipsRect(120, 240, 6015, 255));
+    Place(Frame[0], "Frame(0)", this, TwipsRect(3960, 6360, 7455, 615))
+        .setTitle(QStringLiteral("查询状态"));
+    Place(LabelStatus, "LabelStatus", &Frame[0], TwipsRect(120, 240, 6015, 255))
+        .setStyleSheet(QStringLiteral("color: red;"));
 
-    name(Label2, "Label2");
-    Label2.setText(QStringLiteral("检查更新"));
-    Place(Label2, this, TwipsRect(240, 7125, 1815, 210));
-    name(ucAniGIF3, "ucAniGIF3");
-    Place(ucAniGIF3, this, TwipsRect(2160, 7080, 300, 300));
-    ucAniGIF3.hide();
-    name(Labelfeedback, "Labelfeedback");
-    Labelfeedback.setText(QStringLiteral("反馈意见"));
-    Place(Labelfeedback, this, TwipsRect(9500, 7125, 735, 225));
-    name(ucAniGIF1, "ucAniGIF1");
-    Place(ucAniGIF1, this, TwipsRect(9200, 7080, 240, 240));
-    name(Labelhome, "Labelhome");
-    Labelhome.setText(QStringLiteral("官方网站"));
-    Place(Labelhome, this, TwipsRect(10700, 7120, 735, 225));
-    name(ucAniGIF2, "ucAniGIF2");
-    Place(ucAniGIF2, this, TwipsRect(10400, 7080, 240, 240));
+    Place(Label2, "Label2", this, TwipsRect(240, 7125, 1815, 210))
+        .setText(QStringLiteral("检查更新"));
+    Place(ucAniGIF3, "ucAniGIF3", this, TwipsRect(2160, 7080, 300, 300)).hide();
+    Place(Labelfeedback, "Labelfeedback", this, TwipsRect(9500, 7125, 735, 225))
+        .setText(QStringLiteral("反馈意见"));
+    Place(ucAniGIF1, "ucAniGIF1", this, TwipsRect(9200, 7080, 240, 240));
+    Place(Labelhome, "Labelhome", this, TwipsRect(10700, 7120, 735, 225))
+        .setText(QStringLiteral("官方网站"));
+    Place(ucAniGIF2, "ucAniGIF2", this, TwipsRect(10400, 7080, 240, 240));
 
-    name(Timer1, "Timer1");
+    Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setParent(this);  // so that it can be found by name like the other controls
     Timer1.setInterval(3000);
 
     // Storage the user never sees: right of the client area.
     for (int i = 0; i < 4; ++i) {
-        Text1[i].setObjectName(QStringLiteral("Text1(%1)").arg(i));
-        Place(Text1[i], this, TwipsRect(12120 + 200 * i, 240 + 360 * i, 1455, 270));
+        const QByteArray name = QStringLiteral("Text1(%1)").arg(i).toUtf8();
+        Place(Text1[i], name.constData(), this,
+              TwipsRect(12120 + 200 * i, 240 + 360 * i, 1455, 270));
     }
-    name(Text2, "Text2");
-    Text2.setText(mining::DefaultTaobaoMarker());
-    Place(Text2, this, TwipsRect(12360, 1080, 1455, 270));
+    Place(Text2, "Text2", this, TwipsRect(12360, 1080, 1455, 270))
+        .setText(mining::DefaultTaobaoMarker());
 }
 
 void FrmMain::ConnectHandlers() {
