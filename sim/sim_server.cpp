@@ -98,6 +98,7 @@ void SimServer::handle(const QHttpServerRequest& request, QTcpSocket* socket) {
     Answer answer;
     if (const auto engineRequest = ParseEngineRequest(url)) {
         requests_.append({engineRequest->engine, engineRequest->keyword, EncodedTarget(url)});
+        emit engineRequestReceived(engineRequest->engine, engineRequest->keyword);
         answer = engineAnswer(engineRequest->engine, engineRequest->keyword);
     } else {
         const QString pathKey = PathAndQuery(url.adjusted(QUrl::RemoveQuery));

@@ -62,6 +62,8 @@ class SimServer : public QObject {
   signals:
     // Emitted as a request arrives, before it is answered, for engine and vendor paths alike.
     void requestReceived(const QString& pathAndQuery);
+    // Emitted for an engine request once it is recorded in requests(), before it is answered.
+    void engineRequestReceived(sim::Engine engine, const QString& keyword);
 
   private:
     struct FaultSetting {

@@ -9,32 +9,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QUrlQuery>
 
 #include <gtest/gtest.h>
 
 #include "app/frm_main.h"
 #include "sim/sim_server.h"
+#include "support/engine_pages.h"
 #include "window_rig.h"
 
 namespace {
-
-QByteArray BaiduPage(const QStringList& keywords) {
-    QString page = QStringLiteral("<html><body><table>");
-    for (const QString& k : keywords) page += "<th><a href=\"/s?wd=x\">" + k + "</a></th>";
-    return (page + "</table></body></html>").toUtf8();
-}
-
-QString KeywordOf(const QString& pathAndQuery) {
-    const QUrlQuery query(QUrl(pathAndQuery).query());
-    return query.hasQueryItem("wd") ? query.queryItemValue("wd", QUrl::FullyDecoded)
-                                    : query.queryItemValue("q", QUrl::FullyDecoded);
-}
-
-bool IsEnginePath(const QString& pathAndQuery) {
-    const QString path = QUrl(pathAndQuery).path();
-    return path == u"/s" || path == u"/search";
-}
 
 // Only the pages a test sets offer keywords.
 struct Rig : WindowRig {
@@ -42,10 +25,9 @@ struct Rig : WindowRig {
     QString status() { return get<QLabel>("LabelStatus").text(); }
     // Runs `action` inside the client's wait, as soon as the request for `keyword` arrives.
     void onRequest(const QString& keyword, std::function<void()> action) {
-        QObject::connect(&server, &sim::SimServer::requestReceived, window.get(),
-                         [keyword, action](const QString& pathAndQuery) {
-                             if (IsEnginePath(pathAndQuery) && KeywordOf(pathAndQuery) == keyword)
-                                 action();
+        QObject::connect(&server, &sim::SimServer::engineRequestReceived, window.get(),
+                         [keyword, action](sim::Engine, const QString& k) {
+                             if (k == keyword) action();
                          });
     }
 };
@@ -133,13 +115,10 @@ TEST(FrmMainRun, TrimmedSourceThenBreadthFirstWithStatusWhileFetching) {
     rig.server.setPage(sim::Engine::Baidu, "C", BaiduPage({}));
     QStringList statusAtRequest;
     QList<bool> startEnabledAtRequest;
-    QObject::connect(&rig.server, &sim::SimServer::requestReceived, rig.window.get(),
-                     [&](const QString& pathAndQuery) {
-                         if (!IsEnginePath(pathAndQuery))
-                             return;  // the banner loads at its own pace
-                         statusAtRequest << rig.status();
-                         startEnabledAtRequest << rig.get<QPushButton>("CmdStart").isEnabled();
-                     });
+    QObject::connect(&rig.server, &sim::SimServer::engineRequestReceived, rig.window.get(), [&] {
+        statusAtRequest << rig.status();
+        startEnabledAtRequest << rig.get<QPushButton>("CmdStart").isEnabled();
+    });
     QTest::keyClicks(&rig.get<QLineEdit>("TxtKey"), "  A  ");
     rig.click("CmdStart");
 
@@ -178,21 +157,13 @@ TEST(FrmMainRun, StopAndEngineSwitchDuringAFetch) {
     EXPECT_EQ(rig.status(), QStringLiteral("恭喜！全部挖掘完成。共挖掘长尾词4条"));
 }
 
-TEST(FrmMainRun, FilterAndResultFile) {
-    QTemporaryDir dir;
+TEST(FrmMainRun, FilterFollowsTheCheckBox) {
     Rig rig;
-    rig.server.setPage(sim::Engine::Baidu, "手机",
-                       BaiduPage({"苹果手机", "平板电脑", "手机壳", "苹果手机"}));
+    rig.server.setPage(sim::Engine::Baidu, "手机", BaiduPage({"苹果手机", "平板电脑", "手机壳"}));
     rig.get<QCheckBox>("Check1").setChecked(true);
     rig.get<QLineEdit>("TxtKey").setText("手机");
-    rig.get<QLineEdit>("TxtFile").setText(dir.path());
     rig.click("CmdStart");
     EXPECT_EQ(rig.window->Results().entries(), (QStringList{"手机", "苹果手机", "手机壳"}));
-    QFile file(dir.filePath("长尾关键词：手机.txt"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
-    EXPECT_EQ(bytes.count("\r\n"), 3);
-    EXPECT_TRUE(bytes.endsWith("\r\n"));
 }
 
 TEST(FrmMainRun, ClosingDuringAFetchEndsWithoutWritingOrHanging) {

@@ -1,18 +1,23 @@
+// The run end to end: a window-less view, the program's HTTP client, the loopback engines.
 #include <QFile>
-#include <QHash>
+#include <QSet>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 
 #include "mining/mining_run.h"
+#include "sim/sim_server.h"
+#include "support/engine_pages.h"
+#include "web/mod_http.h"
 
 using namespace mining;
 
 namespace {
 
-class FakeView : public RunView {
+class ListView : public RunView {
   public:
     Engine engine = Engine::Baidu;
     bool filter = false;
@@ -20,8 +25,6 @@ class FakeView : public RunView {
     QString folder;
     ResultList list;
     QStringList statuses;
-    QStringList messages;
-    bool startEnabled = true;
 
     Engine SelectedEngine() const override { return engine; }
     bool FilterTicked() const override { return filter; }
@@ -32,128 +35,166 @@ class FakeView : public RunView {
     void ListAppend(const QString& t) override { list.append(t); }
     void ListClear() override { list.clear(); }
     void SetStatus(const QString& t) override { statuses << t; }
-    void SetStartEnabled(bool e) override { startEnabled = e; }
-    void ShowMessage(const QString& t) override { messages << t; }
+    void SetStartEnabled(bool) override {}
+    void ShowMessage(const QString&) override {}
 };
 
-QString BaiduPage(const QStringList& keywords) {
-    QString page = QStringLiteral("<html><table>");
-    for (const QString& k : keywords) page += "<th><a href=\"/s?wd=x\">" + k + "</a></th>";
-    return page + "</table></html>";
+// What a breadth-first run over the server's keyword graph must list.
+QStringList ExpectedBreadthFirst(const QString& root, const sim::EngineOptions& options) {
+    QStringList order{root};
+    QSet<QString> seen{root};
+    for (int i = 0; i < order.size(); ++i)
+        for (const QString& k : sim::RelatedKeywords(order.at(i), options))
+            if (!seen.contains(k)) {
+                seen.insert(k);
+                order << k;
+            }
+    return order;
 }
 
-// Serves canned pages by keyword; `during` runs inside a fetch, where the event loop would run.
-struct FakeEngine {
-    QHash<QString, QString> pages;  // keyword -> page
-    QStringList fetched;            // "engine:keyword"
-    std::function<void(const QString&)> during;
-    bool failAll = false;
-    bool aborted = false;
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
 
-    std::optional<QString> Fetch(const QUrl& url) {
-        const QString kw =
-            QUrl::fromPercentEncoding(url.toEncoded().mid(url.toEncoded().lastIndexOf('=') + 1));
-        const QString engine = url.host();
-        fetched << engine + ":" + kw;
-        aborted = false;
-        if (during) during(kw);
-        if (failAll || aborted) return std::nullopt;
-        return pages.value(kw);
+struct Rig {
+    sim::SimServer server;
+    web::ModHttp http;
+    ListView view;
+    std::unique_ptr<MiningRun> run;
+
+    // Without the keyword graph, only the pages a test sets offer keywords.
+    explicit Rig(bool graph = false) {
+        EXPECT_TRUE(server.listen(0));
+        if (!graph) server.setEngineOptions({0, 0, sim::BodyCharset::Utf8, 0});
+        const QUrl base = server.baseUrl();
+        run = std::make_unique<MiningRun>(
+            view, EngineHosts{base, base, base}, [this](const QUrl& u) { return http.GetHtml(u); },
+            [this] { http.AbortAll(); }, "UTF-8");
     }
-};
-
-struct Fixture {
-    FakeView view;
-    FakeEngine engine;
-    EngineHosts hosts{QUrl("http://baidu"), QUrl("http://google"), QUrl("http://taobao")};
-    MiningRun run{view, hosts, [this](const QUrl& u) { return engine.Fetch(u); },
-                  [this] { engine.aborted = true; }, "UTF-8"};
+    // Runs `action` inside the run's wait for the page of `keyword`, as a user's click would.
+    void during(const QString& keyword, std::function<void()> action) {
+        QObject::connect(&server, &sim::SimServer::engineRequestReceived, &server,
+                         [keyword, action](sim::Engine, const QString& k) {
+                             if (k == keyword) action();
+                         });
+    }
+    QStringList fetched() const {
+        QStringList out;
+        for (const auto& r : server.requests())
+            out << QStringLiteral("%1:%2").arg(int(r.engine)).arg(r.keyword);
+        return out;
+    }
 };
 
 }  // namespace
 
-TEST(MiningRun, UserActionsDuringAFetchApplyFromTheNextStep) {
-    Fixture f;
-    f.view.key = "A";
-    f.engine.pages["A"] = BaiduPage({"B", "C"});
-    f.engine.pages["B"] = BaiduPage({"D"});
-    f.engine.during = [&](const QString& kw) {
-        if (kw == "A") {
-            f.view.engine = Engine::Taobao;  // the page in flight stays Baidu's
-            f.view.filter = true;            // but the filter applies to it already
-            f.view.key = "C";
+TEST(RunOverHttp, EveryEngineAndCharsetListsTheWholeGraphBreadthFirst) {
+    for (const auto engine : {Engine::Baidu, Engine::Google, Engine::Taobao}) {
+        for (const auto charset : {sim::BodyCharset::Utf8, sim::BodyCharset::Gbk}) {
+            Rig rig(true);
+            const sim::EngineOptions options{3, 2, charset, 0};
+            rig.server.setEngineOptions(options);
+            rig.view.engine = engine;
+            rig.view.key = QStringLiteral("手机");
+            rig.run->CmdStart_Click();
+            EXPECT_EQ(rig.view.list.entries(), ExpectedBreadthFirst("手机", options));
+            EXPECT_EQ(rig.server.requests().size(), rig.view.list.size());
         }
-    };
-    f.run.CmdStart_Click();
-    EXPECT_EQ(f.view.list.entries(), (QStringList{"A", "C"}));
-    EXPECT_EQ(f.engine.fetched, (QStringList{"baidu:A", "taobao:C"}));
+    }
+}
+
+TEST(RunOverHttp, KeywordsReachTheEngineIntact) {
+    Rig rig;
+    rig.view.key = QStringLiteral("c# & c++ 100%");
+    rig.run->CmdStart_Click();
+    ASSERT_EQ(rig.server.requests().size(), 1);
+    EXPECT_EQ(rig.server.requests().at(0).keyword, rig.view.key);
+}
+
+TEST(RunOverHttp, FailuresOfEveryKindSkipTheKeywordAndTheRunGoesOn) {
+    for (const auto fault : {sim::Fault::Reset, sim::Fault::Stall, sim::Fault::Oversize,
+                             sim::Fault::HttpError, sim::Fault::EmptyBody}) {
+        Rig rig(true);
+        rig.http.setTransferTimeoutMs(300);
+        rig.server.setEngineOptions({2, 1, sim::BodyCharset::Utf8, 0});
+        rig.view.key = QStringLiteral("k");
+        const QStringList children = sim::RelatedKeywords("k", rig.server.engineOptions());
+        rig.server.setFaultFor(children.value(0) == "k" ? children.value(1) : children.value(0),
+                               fault, 404);
+        rig.run->CmdStart_Click();
+        EXPECT_EQ(rig.view.list.entries(), ExpectedBreadthFirst("k", rig.server.engineOptions()))
+            << int(fault);
+        EXPECT_TRUE(rig.view.statuses.last().startsWith(QStringLiteral("恭喜！全部挖掘完成")));
+    }
+}
+
+TEST(MiningRun, UserActionsDuringAFetchApplyFromTheNextStep) {
+    Rig rig;
+    rig.view.key = "A";
+    rig.server.setPage(sim::Engine::Baidu, "A", BaiduPage({"B", "C"}));
+    rig.during("A", [&] {
+        rig.view.engine = Engine::Taobao;  // the page in flight stays Baidu's
+        rig.view.filter = true;            // but the filter applies to it already
+        rig.view.key = "C";
+    });
+    rig.run->CmdStart_Click();
+    EXPECT_EQ(rig.view.list.entries(), (QStringList{"A", "C"}));
+    EXPECT_EQ(rig.fetched(), (QStringList{"0:A", "2:C"}));
 }
 
 TEST(MiningRun, NewStartDuringTheLastFetchDropsThatPageWithoutNesting) {
-    Fixture f;
-    f.view.key = "A";
-    f.engine.pages["A"] = BaiduPage({"B"});
-    f.engine.pages["B"] = BaiduPage({"stale"});
-    f.engine.pages["X"] = BaiduPage({"Y"});
-    int depth = 0;
-    f.engine.during = [&](const QString& kw) {
-        ++depth;
-        EXPECT_EQ(depth, 1) << "a start must not nest inside a fetch";
-        if (kw == "B") {
-            f.run.CmdStop_Click();
-            f.view.key = "X";
-            f.run.CmdStart_Click();  // returns at once, the running loop carries the new run
-            EXPECT_TRUE(f.engine.aborted);
-        }
-        --depth;
-    };
-    f.run.CmdStart_Click();
-    EXPECT_EQ(f.view.list.entries(), (QStringList{"X", "Y"}));
-    EXPECT_EQ(f.engine.fetched, (QStringList{"baidu:A", "baidu:B", "baidu:X", "baidu:Y"}));
-    EXPECT_EQ(f.view.statuses.last(), "恭喜！全部挖掘完成。共挖掘长尾词2条");
+    Rig rig;
+    rig.view.key = "A";
+    rig.server.setPage(sim::Engine::Baidu, "A", BaiduPage({"B"}));
+    rig.server.setPage(sim::Engine::Baidu, "B", BaiduPage({"stale"}));
+    rig.server.setPage(sim::Engine::Baidu, "X", BaiduPage({"Y"}));
+    rig.during("B", [&] {
+        rig.run->CmdStop_Click();
+        rig.view.key = "X";
+        rig.run->CmdStart_Click();
+        // Returned at once: the loop already running carries the new run, starts never nest.
+        EXPECT_EQ(rig.server.requests().size(), 2);
+    });
+    rig.run->CmdStart_Click();
+    EXPECT_EQ(rig.view.list.entries(), (QStringList{"X", "Y"}));
+    EXPECT_EQ(rig.fetched(), (QStringList{"0:A", "0:B", "0:X", "0:Y"}));
+    EXPECT_EQ(rig.view.statuses.last(), "恭喜！全部挖掘完成。共挖掘长尾词2条");
 }
 
 TEST(MiningRun, ClearingDuringARunEndsItAtTheNextStep) {
-    Fixture f;
-    f.view.key = "A";
-    f.engine.pages["A"] = BaiduPage({"B", "C"});
-    f.engine.pages["B"] = BaiduPage({"D"});
-    f.engine.during = [&](const QString& kw) {
-        if (kw == "B") f.view.ListClear();
-    };
-    f.run.CmdStart_Click();
+    Rig rig;
+    rig.view.key = "A";
+    rig.server.setPage(sim::Engine::Baidu, "A", BaiduPage({"B", "C"}));
+    rig.server.setPage(sim::Engine::Baidu, "B", BaiduPage({"D"}));
+    rig.during("B", [&] { rig.view.ListClear(); });
+    rig.run->CmdStart_Click();
     // The page of B still adds D to the emptied list; index 2 is then past its end.
-    EXPECT_EQ(f.view.list.entries(), QStringList{"D"});
-    EXPECT_EQ(f.view.statuses.last(), "恭喜！全部挖掘完成。共挖掘长尾词1条");
+    EXPECT_EQ(rig.view.list.entries(), QStringList{"D"});
+    EXPECT_EQ(rig.view.statuses.last(), "恭喜！全部挖掘完成。共挖掘长尾词1条");
 }
 
 TEST(MiningRun, ResultFileFollowsTheListAndTheKeywordBox) {
     QTemporaryDir dir;
-    Fixture f;
-    f.view.key = "A";
-    f.view.folder = dir.path();
-    f.engine.pages["A"] = BaiduPage({"B", "a/b"});
-    f.engine.pages["B"] = BaiduPage({"C"});
-    f.engine.during = [&](const QString& kw) {
-        if (kw == "B") f.view.key = "Z";
-    };
-    f.run.CmdStart_Click();
-    QFile a(dir.filePath("长尾关键词：A.txt"));
-    ASSERT_TRUE(a.open(QIODevice::ReadOnly));
-    EXPECT_EQ(a.readAll(), QByteArray("A\r\nB\r\na/b\r\n"));
-    QFile z(dir.filePath("长尾关键词：Z.txt"));
-    ASSERT_TRUE(z.open(QIODevice::ReadOnly));
-    EXPECT_EQ(z.readAll(), QByteArray("A\r\nB\r\na/b\r\nC\r\n"));
+    Rig rig;
+    rig.view.key = "A";
+    rig.view.folder = dir.path();
+    rig.server.setPage(sim::Engine::Baidu, "A", BaiduPage({"B", "a/b"}));
+    rig.server.setPage(sim::Engine::Baidu, "B", BaiduPage({"C"}));
+    rig.during("B", [&] { rig.view.key = "Z"; });
+    rig.run->CmdStart_Click();
+    EXPECT_EQ(ReadAll(dir.filePath("长尾关键词：A.txt")), QByteArray("A\r\nB\r\na/b\r\n"));
+    EXPECT_EQ(ReadAll(dir.filePath("长尾关键词：Z.txt")), QByteArray("A\r\nB\r\na/b\r\nC\r\n"));
 }
 
 TEST(MiningRun, StopsAddingAtTheListLimit) {
-    Fixture f;
-    f.view.key = "root";
+    Rig rig;
+    rig.view.key = "root";
     QStringList many;
     for (int i = 0; i < ResultList::kMaxEntries + 10; ++i) many << QString::number(i);
-    f.engine.pages["root"] = BaiduPage(many);
-    f.run.CmdStart_Click();
-    EXPECT_EQ(f.view.list.size(), ResultList::kMaxEntries);
-    EXPECT_EQ(f.engine.fetched.size(), 1);
-    EXPECT_EQ(f.view.statuses.last(), "恭喜！全部挖掘完成。共挖掘长尾词32767条");
+    rig.server.setPage(sim::Engine::Baidu, "root", BaiduPage(many));
+    rig.run->CmdStart_Click();
+    EXPECT_EQ(rig.view.list.size(), ResultList::kMaxEntries);
+    EXPECT_EQ(rig.server.requests().size(), 1);
+    EXPECT_EQ(rig.view.statuses.last(), "恭喜！全部挖掘完成。共挖掘长尾词32767条");
 }

@@ -93,17 +93,6 @@ TEST(ResultFileWriter, RewritesWholeWhenTheFileChangedBehindItsBack) {
     EXPECT_EQ(ReadAll(path), QByteArray("a\r\nb\r\nc\r\nd\r\ne\r\n"));
 }
 
-TEST(ResultFileWriter, AnotherNameGetsTheWholeListAndTheOldFileStays) {
-    QTemporaryDir dir;
-    ResultFileWriter writer("UTF-8");
-    ResultList list = ListOf({"a", "b"});
-    ASSERT_TRUE(writer.Save(dir.filePath("one.txt"), list));
-    list.append(QStringLiteral("c"));
-    ASSERT_TRUE(writer.Save(dir.filePath("two.txt"), list));
-    EXPECT_EQ(ReadAll(dir.filePath("one.txt")), QByteArray("a\r\nb\r\n"));
-    EXPECT_EQ(ReadAll(dir.filePath("two.txt")), QByteArray("a\r\nb\r\nc\r\n"));
-}
-
 TEST(ResultFileWriter, RefusalsLeaveFilesAsTheyWere) {
     QTemporaryDir dir;
     ResultFileWriter writer("UTF-8");
