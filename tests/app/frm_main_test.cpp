@@ -19,17 +19,8 @@
 
 namespace {
 
-// Only the pages a test sets offer keywords.
 struct Rig : WindowRig {
-    Rig() { server.setEngineOptions({0, 0, sim::BodyCharset::Utf8, 0}); }
     QString status() { return get<QLabel>("LabelStatus").text(); }
-    // Runs `action` inside the client's wait, as soon as the request for `keyword` arrives.
-    void onRequest(const QString& keyword, std::function<void()> action) {
-        QObject::connect(&server, &sim::SimServer::engineRequestReceived, window.get(),
-                         [keyword, action](sim::Engine, const QString& k) {
-                             if (k == keyword) action();
-                         });
-    }
 };
 
 }  // namespace
@@ -147,8 +138,7 @@ TEST(FrmMainRun, StopAndEngineSwitchDuringAFetch) {
         rig.click("CmdStop");
         enabledRightAfterStop = rig.get<QPushButton>("CmdStart").isEnabled();
     });
-    rig.get<QLineEdit>("TxtKey").setText("A");
-    rig.click("CmdStart");
+    rig.mine("A");
     ASSERT_EQ(rig.server.requests().size(), 2);
     EXPECT_EQ(rig.server.requests().at(0).engine, sim::Engine::Baidu);
     EXPECT_EQ(rig.server.requests().at(1).engine, sim::Engine::Taobao);
@@ -161,8 +151,7 @@ TEST(FrmMainRun, FilterFollowsTheCheckBox) {
     Rig rig;
     rig.server.setPage(sim::Engine::Baidu, "手机", BaiduPage({"苹果手机", "平板电脑", "手机壳"}));
     rig.get<QCheckBox>("Check1").setChecked(true);
-    rig.get<QLineEdit>("TxtKey").setText("手机");
-    rig.click("CmdStart");
+    rig.mine("手机");
     EXPECT_EQ(rig.window->Results().entries(), (QStringList{"手机", "苹果手机", "手机壳"}));
 }
 

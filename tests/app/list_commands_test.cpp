@@ -6,24 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include "support/engine_pages.h"
 #include "window_rig.h"
 
 namespace {
 
-QByteArray BaiduPage(const QStringList& keywords) {
-    QString page = QStringLiteral("<html><body><table>");
-    for (const QString& k : keywords) page += "<th><a href=\"/s?wd=x\">" + k + "</a></th>";
-    return (page + "</table></body></html>").toUtf8();
-}
-
 struct ListRig : WindowRig {
-    ListRig() { server.setEngineOptions({0, 0, sim::BodyCharset::Utf8, 0}); }
-
     QListWidget& list() { return get<QListWidget>("List1"); }
-    void mine(const QString& keyword) {
-        get<QLineEdit>("TxtKey").setText(keyword);
-        click("CmdStart");
-    }
     // A double click as the window system delivers it (press, release, press, release) at a
     // point of the list box's viewport: on an item, or on empty space.
     void doubleClick(QPoint at) {
@@ -75,10 +64,7 @@ TEST(ListClear, DuringARunTheRunGoesOnWithWhatTheListHolds) {
     ListRig rig;
     rig.server.setPage(sim::Engine::Baidu, "A", BaiduPage({"B"}));
     rig.server.setPage(sim::Engine::Baidu, "B", BaiduPage({"C", "D"}));
-    QObject::connect(&rig.server, &sim::SimServer::requestReceived, rig.window.get(),
-                     [&](const QString& target) {
-                         if (target.endsWith("wd=B")) rig.click("CmdClear");
-                     });
+    rig.onRequest("B", [&] { rig.click("CmdClear"); });
     rig.mine("A");
     // B's page lands in the emptied list; the run then finds itself past the end and finishes.
     EXPECT_EQ(rig.window->Results().entries(), (QStringList{"C", "D"}));

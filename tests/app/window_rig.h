@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QLineEdit>
 #include <QTest>
 
 #include <functional>
@@ -47,7 +48,8 @@ class UrlCatcher : public QObject {
     void open(const QUrl& url) { opened << url; }
 };
 
-// One main window against its own loopback engines and vendor service.
+// One main window against its own loopback engines and vendor service. The engines offer only
+// the pages a test sets.
 struct WindowRig {
     sim::SimServer server;
     AnsweringDialogs dialogs;
@@ -56,6 +58,7 @@ struct WindowRig {
 
     WindowRig() {
         EXPECT_TRUE(server.listen(0));
+        server.setEngineOptions({0, 0, sim::BodyCharset::Utf8, 0});
         AppConfig config;
         config.hosts = {server.baseUrl(), server.baseUrl(), server.baseUrl()};
         config.vendor = server.baseUrl();
@@ -69,6 +72,18 @@ struct WindowRig {
         T* w = window->findChild<T*>(QString::fromUtf8(name));
         EXPECT_NE(w, nullptr) << name;
         return *w;
+    }
+    // Types the keyword and presses Start; returns when the run has ended.
+    void mine(const QString& keyword) {
+        get<QLineEdit>("TxtKey").setText(keyword);
+        click("CmdStart");
+    }
+    // Runs `action` inside the run's wait, as soon as the request for `keyword` arrives.
+    void onRequest(const QString& keyword, std::function<void()> action) {
+        QObject::connect(&server, &sim::SimServer::engineRequestReceived, window.get(),
+                         [keyword, action](sim::Engine, const QString& k) {
+                             if (k == keyword) action();
+                         });
     }
     QString url(const char* pathAndQuery) const {
         return server.baseUrl().toString() + pathAndQuery;
