@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace anigif {
@@ -42,6 +43,9 @@ class AniGifHost {
     // `intervalMs` until StopTimer. False when no timer can be had.
     virtual bool StartTimer(std::int32_t intervalMs, std::function<void()> onTick) = 0;
     virtual void StopTimer() = 0;
+
+    // A setting a designer would save changed; `name` is its key in the saved settings.
+    virtual void PropertyChanged(std::string_view /*name*/) {}
 };
 
 }  // namespace anigif

@@ -65,6 +65,7 @@ void ucAniGIF::RaiseFrameChanged(std::int32_t frame, bool viaTimer) {
 }
 
 void ucAniGIF::ResetAnimation() {
+    buildPending_ = false;  // the frames waiting to be built go with the rest
     SetAnimationTimer(TimerMode::Stop);
     anigif::ResetAnimation(data_);
     actionState_ = 0;

@@ -10,6 +10,7 @@
 #include "control/ani_gif_host.h"
 #include "control/array_bytes.h"
 #include "decode/ani_gif_data.h"
+#include "raster/surface.h"
 #include "render/compute_scale.h"
 
 namespace anigif {
@@ -52,6 +53,30 @@ class ucAniGIF {
     std::int32_t LoopsRemaining() const;
     // 0 stopped, 1 playing (a timer is armed, also while frames are still being built), 2 paused.
     std::int32_t Action() const { return actionState_; }
+    // 0 stop (back to frame 1), 1 play, 2 pause, 3 next frame, 4 restart; only in run mode with an
+    // image loaded. Stopping or pausing while frames are still waiting to be built builds them at
+    // once, so that no frame is ever shown unbuilt.
+    void SetAction(std::int32_t command);
+    void SetLoops(std::int32_t count);
+    // 0 unscaled, 1 fit keeping proportions, 2 fill, 3 fit but never enlarge, 4 image size.
+    std::int32_t Stretch() const { return static_cast<std::int32_t>(stretch_); }
+    void SetStretch(std::int32_t mode);
+    std::int32_t MinFrameDelay() const { return minFrameDelay_; }
+    void SetMinFrameDelay(std::int32_t ms);  // clamped to 10..32700
+    std::int32_t SteppedDelay() const { return steppedDelay_; }
+    void SetSteppedDelay(std::int32_t ms);  // every frame this long; 0 (or less) for their own
+    // Bit 0 mirrors horizontally, bit 1 vertically.
+    std::int32_t Mirrored() const { return data_.MirrorMode; }
+    void SetMirrored(std::int32_t mode);
+    std::int32_t OffsetX() const { return data_.OffsetX; }
+    std::int32_t OffsetY() const { return data_.OffsetY; }
+    void SetOffsetX(std::int32_t px);
+    void SetOffsetY(std::int32_t px);
+    // Red + green * 256 + blue * 65536, or 0x800000nn for system colour nn.
+    std::uint32_t SolidBkgColor() const { return data_.SolidBkgColor; }
+    void SetSolidBkgColor(std::uint32_t color);
+    bool SolidBkgColorUsed() const { return data_.SolidBkgColorUsed; }
+    void SetSolidBkgColorUsed(bool used);
     // 0 builds every frame before the first is shown; 1-3 show frame 1 at once and build the rest
     // from the timer; 2 and 3 do not start playback when building ends. Other values are ignored.
     std::int32_t DelayAnimation() const { return delayAnimation_; }
@@ -66,6 +91,12 @@ class ucAniGIF {
     // --- Notifications from the host. ---
     // The control's size changed: applies the Stretch mode to it.
     void UserControl_Resize();
+    // Draws the current frame onto `surface` (the control's client area, erased by the host),
+    // and in design mode a dotted outline around it.
+    void UserControl_Paint(Surface32& surface);
+    // Hidden: playback pauses. Shown: a paused animation plays on.
+    void UserControl_Hide();
+    void UserControl_Show();
 
     // The decoded animation, for drawing.
     const AniGifData& Data() const { return data_; }
@@ -78,7 +109,10 @@ class ucAniGIF {
     std::int32_t LoadGifStream();
     void ResetAnimation();
     bool BuildFrames(bool& first);
-    void EndBuilding();
+    void EndBuilding(bool startPlayback);
+    void FinishPendingBuild();
+    void ShowFrame(std::int32_t frame);
+    void RepaintUnlessPlaying();
     bool SetAnimationTimer(TimerMode mode);
     std::int32_t FrameInterval() const;
     void OnBuildTimer();
@@ -96,6 +130,8 @@ class ucAniGIF {
     std::int32_t steppedDelay_ = 0;
     StretchMode stretch_ = StretchMode::Fit;
     bool resizing_ = false;
+    // Frames 2..n wait for the build timer.
+    bool buildPending_ = false;
     // Counts loads, so that a step can tell whether an event handler loaded something else.
     std::uint64_t loadGeneration_ = 0;
 };

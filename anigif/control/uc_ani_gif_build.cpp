@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <limits>
+#include <new>
 
 #include "control/uc_ani_gif.h"
 #include "decode/build_frames.h"
@@ -16,37 +17,48 @@ bool ucAniGIF::BuildFrames(bool& first) {
         if (!plan) return false;
         if (plan->CanvasNeeded && !CreateCanvas(data_, plan->CanvasWithMask)) return false;
         if (!BuildFirstFrame(data_, *plan)) return false;
+        MirrorBuiltFrame(data_, 0);
         data_.CurrentFrame = 1;
         PixelSize size = host_.ClientSize();
         ComputeScale(data_, stretch_, size.Width, size.Height);
 
         if (runMode && delayAnimation_ != 0 && data_.Frames.size() > 1) {
-            MirrorFrames(data_, 0, true, false);
-            data_.FirstFrameMirrored = true;
-            if (SetAnimationTimer(TimerMode::Build)) return true;
+            if (SetAnimationTimer(TimerMode::Build)) {
+                buildPending_ = true;
+                return true;
+            }
             // Without a timer the rest would never be built: build it now instead.
         }
         first = false;
-        if (runMode) BuildRemainingFrames(data_);
-    } else {
-        BuildRemainingFrames(data_);
     }
-    EndBuilding();
+    EndBuilding(true);
     return true;
 }
 
-void ucAniGIF::EndBuilding() {
-    ReleaseBuildBuffers(data_);
+void ucAniGIF::EndBuilding(bool startPlayback) {
     const bool runMode = host_.IsRunMode();
-    MirrorFrames(data_, 0, !runMode, false);
+    if (runMode) {
+        const auto from = static_cast<std::size_t>(data_.FramesBuilt);
+        BuildRemainingFrames(data_);
+        for (auto i = from; i < static_cast<std::size_t>(data_.FramesBuilt); ++i)
+            MirrorBuiltFrame(data_, i);
+    }
+    ReleaseBuildBuffers(data_);
     if (!runMode) return;
     data_.GifBytes = {};
+    loopsLeft_ = data_.LoopCount;
+    if (!startPlayback) return;
     if (delayAnimation_ & 2) {
         RaiseFrameChanged(1, false);
     } else {
-        loopsLeft_ = data_.LoopCount;
         SetAnimationTimer(TimerMode::Play);
     }
+}
+
+void ucAniGIF::FinishPendingBuild() {
+    if (!buildPending_) return;
+    buildPending_ = false;
+    EndBuilding(false);
 }
 
 std::int32_t ucAniGIF::FrameInterval() const {
@@ -59,6 +71,8 @@ bool ucAniGIF::SetAnimationTimer(TimerMode mode) {
     if (mode == TimerMode::Stop) {
         host_.StopTimer();
         actionState_ = 0;
+        // A command that stops the build wait still gets every frame built.
+        FinishPendingBuild();
         return false;
     }
     if (actionState_ == 1) return false;
@@ -79,9 +93,17 @@ bool ucAniGIF::SetAnimationTimer(TimerMode mode) {
 }
 
 void ucAniGIF::OnBuildTimer() {
+    buildPending_ = false;
     SetAnimationTimer(TimerMode::Stop);
-    bool first = false;
-    BuildFrames(first);
+    try {
+        EndBuilding(true);
+    } catch (const std::bad_alloc&) {
+        // As for a first pass that fails: the load is undone and the control left empty.
+        data_.GifBytes = {};
+        ResetAnimation();
+        data_.CanvasWidth = data_.CanvasHeight = data_.LoopCount = 0;
+        host_.Repaint();
+    }
 }
 
 void ucAniGIF::OnFrameTimer() {
@@ -89,25 +111,22 @@ void ucAniGIF::OnFrameTimer() {
     const auto count = static_cast<std::int32_t>(data_.Frames.size());
     if (count == 0) return;
     const std::int32_t previous = data_.CurrentFrame;
-    bool wrapped = false;
-    if (++data_.CurrentFrame > count) {
-        data_.CurrentFrame = 1;
-        wrapped = true;
-    }
+    const std::int32_t next = previous >= count ? 1 : previous + 1;
     bool goesOn = true;
     if (count == 1) {
         loopsLeft_ = 0;
         goesOn = false;
-    } else if (wrapped && data_.LoopCount != 0) {
+    } else if (next == 1 && data_.LoopCount != 0) {
         if (loopsLeft_ != std::numeric_limits<std::int32_t>::min()) --loopsLeft_;
         goesOn = loopsLeft_ != 0;
     }
     if (!goesOn) actionState_ = 0;
 
     const std::uint64_t generation = loadGeneration_;
-    host_.Repaint();
+    ShowFrame(next);
     RaiseFrameChanged(previous, true);
     if (generation != loadGeneration_) return;  // a handler loaded another image
+    if (goesOn && actionState_ != 1) return;    // ...or stopped or paused playback
     if (goesOn) {
         if (!host_.StartTimer(FrameInterval(), [this] { OnFrameTimer(); })) actionState_ = 0;
     } else if (LoopsEnded) {

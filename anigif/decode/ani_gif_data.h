@@ -5,7 +5,8 @@
 #include <vector>
 
 #include "decode/frame_record.h"
-#include "render/dib.h"
+#include "raster/dib.h"
+#include "raster/frame_strip.h"
 
 namespace anigif {
 
@@ -29,12 +30,19 @@ struct AniGifData {
     // colour table, -1 for none.
     std::int32_t LastColorTable = 0;
 
-    // All frames side by side, as colour indices.
-    Dib8 Strip;
+    // All frames side by side, as colour indices. Frames from FramesBuilt on are not decoded yet:
+    // their columns hold index 0, and drawing, mirroring and export leave them alone.
+    FrameStrip Strip;
+    std::int32_t FramesBuilt = 0;
     // Composition canvas and its mask; empty when the animation is drawn straight from the strip.
     Dib24 Canvas;
     Dib1 Mask;
     std::optional<DibColorTable> MaskPalette;
+    // The frame whose picture the canvas holds (0: none yet), drawn but not yet disposed of, and
+    // what lay under it when its disposal restores the previous picture.
+    std::int32_t ComposedFrame = 0;
+    std::vector<std::uint32_t> SavedCanvas;
+    std::vector<std::uint8_t> SavedMask;
 
     // The one-frame GIF that each frame is decoded from; lives while frames are being built.
     std::vector<std::uint8_t> FrameGifBuffer;
@@ -43,7 +51,12 @@ struct AniGifData {
     float ScaleFactorX = 0;
     float ScaleFactorY = 0;
     std::int32_t MirrorMode = 0;  // bit 0 horizontal, bit 1 vertical
-    bool FirstFrameMirrored = false;
+    // Shift of the image in pixels, and the optional solid background: a colour red + green * 256
+    // + blue * 65536, or a system colour (bit 31 set, index in the low byte).
+    std::int32_t OffsetX = 0;
+    std::int32_t OffsetY = 0;
+    std::uint32_t SolidBkgColor = 0;
+    bool SolidBkgColorUsed = false;
 };
 
 }  // namespace anigif

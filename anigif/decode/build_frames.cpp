@@ -1,82 +1,95 @@
 #include "decode/build_frames.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "decode/frame_gif.h"
 #include "decode/load_frame_picture.h"
-#include "render/dib.h"
 
 namespace anigif {
 
 namespace {
 
 void BuildFrame(AniGifData& d, std::size_t index) {
-    const std::span<const std::uint8_t> gif = AssembleFrameGif(d, index);
-    FrameRecord& rec = d.Frames[index];
-    rec.StripX = index == 0 ? 0 : d.Frames[index - 1].StripX + d.Frames[index - 1].Width;
-    // A frame the decoder rejects keeps an empty column; building goes on.
-    LoadFramePicture(gif, d.Strip, rec.StripX);
+    // A frame the decoder rejects keeps what it decoded (index 0 for the rest); building goes on.
+    LoadFramePicture(AssembleFrameGif(d, index), d.Strip, index);
+}
+
+bool Covers(const FrameRecord& r, const AniGifData& d) {
+    return r.Width == d.CanvasWidth && r.Height == d.CanvasHeight;
 }
 
 }  // namespace
 
-std::optional<FirstPassPlan> PlanFirstPass(const AniGifData& d, bool designMode) {
+std::optional<FirstPassPlan> PlanFirstPass(AniGifData& d, bool designMode) {
     if (d.Frames.empty() || d.Frames.size() != d.FrameSpans.size()) return std::nullopt;
     FirstPassPlan plan;
-    std::int64_t totalWidth = 0;
-    std::int32_t maxHeight = 0;
     bool allDispose2 = true;
     bool anyDispose23 = false;
+    bool anyPixels = false;
+    // Frames after the first that are opaque and cover the canvas each replace the whole picture.
+    bool laterFramesReplaceAll = true;
+    std::int64_t x = 0;
     for (std::size_t i = 0; i < d.Frames.size(); ++i) {
-        const FrameRecord& r = d.Frames[i];
-        totalWidth += r.Width;
-        maxHeight = std::max(maxHeight, r.Height);
+        FrameRecord& r = d.Frames[i];
+        r.StripX = static_cast<std::int32_t>(std::min<std::int64_t>(x, INT32_MAX));
+        x += r.Width;
+        anyPixels = anyPixels || (r.Width > 0 && r.Height > 0);
         plan.AnyTransparency = plan.AnyTransparency || r.HasTransparency == 1;
         plan.LongestSpan = std::max(plan.LongestSpan, d.FrameSpans[i].DataLength);
         allDispose2 = allDispose2 && r.Disposal == 2;
         anyDispose23 = anyDispose23 || r.Disposal == 2 || r.Disposal == 3;
+        if (i > 0)
+            laterFramesReplaceAll = laterFramesReplaceAll && !r.HasTransparency && Covers(r, d);
     }
+    if (!anyPixels) return std::nullopt;
     const FrameRecord& first = d.Frames.front();
-    if (designMode || d.Frames.size() == 1) {
-        totalWidth = first.Width;
-        maxHeight = first.Height;
-    } else if (!allDispose2) {
-        const bool firstCoversCanvas =
-            first.Width == d.CanvasWidth && first.Height == d.CanvasHeight;
+    const bool stripOfFirstOnly = designMode || d.Frames.size() == 1;
+    // The host erases the control before every paint, so drawing a frame alone is right only when
+    // the frame alone is the picture; everything else is composed on the canvas.
+    if (!stripOfFirstOnly && !allDispose2 && !laterFramesReplaceAll) {
         plan.CanvasNeeded = true;
-        plan.CanvasWithMask = anyDispose23 || first.HasTransparency == 1 ||
-                              (plan.AnyTransparency && !firstCoversCanvas);
+        // The background shows wherever frame 1 leaves the canvas uncovered, or a frame is
+        // cleared away again.
+        plan.CanvasWithMask = anyDispose23 || first.HasTransparency == 1 || !Covers(first, d);
     }
-    if (totalWidth <= 0 || maxHeight <= 0 || totalWidth > INT32_MAX) return std::nullopt;
-    plan.StripWidth = static_cast<std::int32_t>(totalWidth);
-    plan.StripHeight = maxHeight;
+    const std::size_t columns = stripOfFirstOnly ? 1 : d.Frames.size();
+    for (std::size_t i = 0; i < columns; ++i)
+        plan.Columns.push_back({d.Frames[i].Width, d.Frames[i].Height});
+    if (x > INT32_MAX) return std::nullopt;
 
     std::uint64_t bytes = 0;
     auto add = [&bytes](std::optional<std::uint64_t> part) {
         if (!part || __builtin_add_overflow(bytes, *part, &bytes)) bytes = UINT64_MAX;
     };
-    add(DibBytes(8, plan.StripWidth, plan.StripHeight));
-    if (plan.CanvasNeeded) add(DibBytes(24, d.CanvasWidth, d.CanvasHeight));
-    if (plan.CanvasWithMask) add(DibBytes(1, d.CanvasWidth, d.CanvasHeight));
+    add(FrameStrip::BytesFor(plan.Columns));
+    if (plan.CanvasNeeded) add(DibBytes(Dib24::kCellBits, d.CanvasWidth, d.CanvasHeight));
+    if (plan.CanvasWithMask) add(DibBytes(Dib1::kCellBits, d.CanvasWidth, d.CanvasHeight));
     if (bytes > kMaxRasterBytes) return std::nullopt;
     return plan;
 }
 
 bool BuildFirstFrame(AniGifData& d, const FirstPassPlan& plan) {
-    std::optional<Dib8> strip = Dib8::Create(plan.StripWidth, plan.StripHeight);
-    if (!strip) return false;
-    d.Strip = std::move(*strip);
+    if (!d.Strip.Create(plan.Columns)) return false;
     d.Strip.SetColorTable(0, IdentityColorTable());
+    d.LastColorTable = -1;  // the strip carries no table of the image yet
+    d.FramesBuilt = 0;
     if (plan.AnyTransparency || plan.CanvasNeeded) d.MaskPalette = DibColorTable{};
     PrepareFrameGifBuffer(d, plan.LongestSpan);
     BuildFrame(d, 0);
+    d.FramesBuilt = 1;
     return true;
 }
 
 void BuildRemainingFrames(AniGifData& d) {
-    if (d.Frames.size() <= 1 || d.FrameGifBuffer.empty()) return;
-    d.Strip.SetColorTable(0, IdentityColorTable());
-    for (std::size_t i = 1; i < d.Frames.size(); ++i) BuildFrame(d, i);
+    if (d.FrameGifBuffer.empty()) return;
+    // The decoder writes indices without looking at the strip's colour table, so the table that
+    // drawing loaded stays, and so does LastColorTable.
+    const auto count = std::min(d.Frames.size(), d.Strip.ColumnCount());
+    for (auto i = static_cast<std::size_t>(d.FramesBuilt); i < count; ++i) {
+        BuildFrame(d, i);
+        d.FramesBuilt = static_cast<std::int32_t>(i + 1);
+    }
 }
 
 void ReleaseBuildBuffers(AniGifData& d) {

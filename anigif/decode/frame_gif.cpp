@@ -20,6 +20,17 @@ void CopyBounded(const std::vector<std::uint8_t>& src, std::int64_t from, std::s
     std::copy_n(src.begin() + from, have, out);
 }
 
+// True when the frame's chain of data sub-blocks runs to the end of its bytes without the
+// terminator: the stream was cut there.
+bool ChainUnterminated(const std::uint8_t* frame, std::size_t length, std::size_t tableBytes) {
+    std::size_t at = 10 + tableBytes + 1;  // descriptor, local table, LZW minimum code size
+    while (at < length) {
+        if (frame[at] == 0) return false;
+        at += std::size_t{frame[at]} + 1;
+    }
+    return true;
+}
+
 }  // namespace
 
 const std::array<std::uint32_t, 256>& IdentityColorTable() {
@@ -50,11 +61,11 @@ std::span<const std::uint8_t> AssembleFrameGif(AniGifData& d, std::size_t index)
     std::uint8_t* buf = d.FrameGifBuffer.data();
     std::size_t pos = kFrameStart;
 
-    if (rec.StripX != span.DescriptorPos) {
+    if (span.FirstBytePos != span.DescriptorPos) {
         // Delay and transparent index come from the stream; the block's own size byte is not
         // trusted, so the decoder always sees a well-formed 4-byte block.
         std::uint8_t gce[8];
-        CopyBounded(d.GifBytes, rec.StripX, sizeof gce, gce);
+        CopyBounded(d.GifBytes, span.FirstBytePos, sizeof gce, gce);
         gce[2] = 4;
         gce[3] &= 0xFE;
         gce[7] = 0;
@@ -69,11 +80,15 @@ std::span<const std::uint8_t> AssembleFrameGif(AniGifData& d, std::size_t index)
     if (length >= 10) {
         std::fill_n(frame + 1, 4, 0);        // left and top
         std::copy_n(frame + 5, 4, buf + 6);  // screen size = frame size
+        std::size_t tableBytes = 0;
         if (rec.ColorTable != 0) {
-            const std::size_t tableBytes = std::size_t{3} << ((frame[9] & 7) + 1);
+            tableBytes = std::size_t{3} << ((frame[9] & 7) + 1);
             const std::size_t room = length - 10;
             std::copy_n(buf + kHeaderBytes, std::min(tableBytes, room), frame + 10);
         }
+        // A stream that ends right after a frame's last data block still holds the whole frame;
+        // the terminator it lacks is supplied so that the decoder does not call it broken.
+        if (ChainUnterminated(frame, length, tableBytes)) buf[pos++] = 0x00;
     }
     buf[pos++] = 0x3B;
     return {buf, pos};

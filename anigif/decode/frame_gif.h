@@ -12,8 +12,9 @@ namespace anigif {
 // Entry i is colour i (red 0, green 0, blue i): decoding through it yields the indices themselves.
 const std::array<std::uint32_t, 256>& IdentityColorTable();
 
-// Room for a frame's data plus header, palette, graphic control extension and trailer.
-inline constexpr std::size_t kFrameGifOverhead = 790;
+// Room for a frame's data plus header, palette, graphic control extension, a block terminator
+// the stream may lack, and the trailer.
+inline constexpr std::size_t kFrameGifOverhead = 791;
 
 // Writes the header of the one-frame GIFs into FrameGifBuffer (sized for the longest frame):
 // the stream's signature and screen descriptor with a 256-entry identity global table.

@@ -13,9 +13,8 @@ struct FrameRecord {
     std::int32_t Height = 0;      // frame height in pixels
     std::int32_t DelayMs = 0;     // graphic control delay x 10; 0 without one
     std::int32_t ColorTable = 0;  // 0 = global table, n = n-th local table
-    // While parsing: 0-based stream offset of the frame's first byte (its graphic control
-    // extension, else its image separator); 0 means "not yet known", since offset 0 is the
-    // signature. After building: x of the frame's column in the strip.
+    // x of the frame's column in the strip: the widths of the frames before it added up. Set when
+    // the strip is planned, before any frame is built.
     std::int32_t StripX = 0;
     std::uint8_t TransIndex = 0;
     std::uint8_t HasTransparency = 0;  // 1 when the graphic control extension says so
@@ -27,6 +26,8 @@ struct FrameRecord {
 struct FrameSpan {
     std::int32_t DataLength = 0;
     std::int32_t DescriptorPos = 0;  // 0-based offset of the image separator (0x2C)
+    // Offset of the frame's first byte: its graphic control extension, else DescriptorPos.
+    std::int32_t FirstBytePos = 0;
 };
 
 // 256 colours (red * 65536 + green * 256 + blue) and, in the last slot, the entry count.

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
-#include <vector>
 
 namespace anigif {
 
@@ -57,30 +56,27 @@ int DisplayRow(int n, int height, bool interlaced) {
     return -1;
 }
 
-bool DecodeImage(GifFileType* gif, Dib8& strip, std::int32_t stripX) {
+bool DecodeImage(GifFileType* gif, FrameStrip& strip, std::size_t column) {
     const int width = gif->Image.Width;
     const int height = gif->Image.Height;
     if (width <= 0 || height <= 0) return true;  // nothing to draw
-    if (stripX < 0 || width > strip.Width() - stripX || height > strip.Height()) return false;
-    // The decoder writes a byte at a time; it does so into a small buffer that stays in the cache,
-    // and whole rows then go to the strip, whose rows lie a strip's width apart.
-    std::vector<std::uint8_t> frame(static_cast<std::size_t>(width) *
-                                    static_cast<std::size_t>(height));
+    if (width != strip.ColumnWidth(column) || height != strip.ColumnHeight(column)) return false;
     for (int n = 0; n < height; ++n) {
         const int y = DisplayRow(n, height, gif->Image.Interlace);
-        if (y < 0 || DGifGetLine(gif, frame.data() + static_cast<std::size_t>(y) * width, width) ==
-                         GIF_ERROR)
+        if (y < 0) return false;
+        std::uint8_t* row = strip.ColumnRow(column, y);
+        if (DGifGetLine(gif, row, width) == GIF_ERROR) {
+            std::fill_n(row, width, 0);  // a row cut short is not kept half-decoded
             return false;
+        }
     }
-    for (int y = 0; y < height; ++y)
-        std::memcpy(strip.Row(y) + stripX, frame.data() + static_cast<std::size_t>(y) * width,
-                    static_cast<std::size_t>(width));
     return true;
 }
 
 }  // namespace
 
-bool LoadFramePicture(std::span<const std::uint8_t> gif, Dib8& strip, std::int32_t stripX) {
+bool LoadFramePicture(std::span<const std::uint8_t> gif, FrameStrip& strip, std::size_t column) {
+    if (column >= strip.ColumnCount()) return false;
     MemorySource source{gif};
     int error = 0;
     GifHandle handle(DGifOpen(&source, ReadFromMemory, &error));
@@ -94,7 +90,7 @@ bool LoadFramePicture(std::span<const std::uint8_t> gif, Dib8& strip, std::int32
                 break;
             case IMAGE_DESC_RECORD_TYPE:
                 if (DGifGetImageDesc(handle.get()) == GIF_ERROR) return false;
-                return DecodeImage(handle.get(), strip, stripX);
+                return DecodeImage(handle.get(), strip, column);
             default:
                 return false;
         }

@@ -3,14 +3,14 @@
 #include <cstdint>
 #include <span>
 
-#include "render/dib.h"
+#include "raster/frame_strip.h"
 
 namespace anigif {
 
-// Decodes the first image of a one-frame GIF with giflib and writes its colour indices straight
-// into the strip: pixel (x, y) goes to strip position (stripX + x, y), interlaced rows in display
-// order. Returns false when the GIF is rejected or the image does not fit the strip; the image's
-// rows are then left at index 0, as if it had never been drawn.
-bool LoadFramePicture(std::span<const std::uint8_t> gif, Dib8& strip, std::int32_t stripX);
+// Decodes the first image of a one-frame GIF with giflib straight into the strip's column: pixel
+// (x, y) goes to row y of the column, interlaced rows in display order; nothing is buffered
+// beside the strip. Where the data breaks off, the rows decoded before the break stay, as a
+// browser shows them, and the rest stays index 0. False when the image was not decoded whole.
+bool LoadFramePicture(std::span<const std::uint8_t> gif, FrameStrip& strip, std::size_t column);
 
 }  // namespace anigif

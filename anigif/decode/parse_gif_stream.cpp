@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "decode/gif_reader.h"
-#include "render/dib.h"
+#include "raster/dib.h"
 
 namespace anigif {
 
@@ -47,7 +47,6 @@ void ReadApplicationExtension(AniGifData& d) {
 void ReadGraphicControl(AniGifData& d, FrameRecord& rec, std::int64_t introducerPos,
                         std::int32_t framesAccepted) {
     rec = FrameRecord{};
-    rec.StripX = static_cast<std::int32_t>(introducerPos);
     ReadGifByte(d);  // block size: the layout is taken as fixed
     const std::uint8_t packed = ReadGifByte(d);
     std::uint8_t disposal = (packed >> 2) & 7;
@@ -78,6 +77,7 @@ std::int32_t ParseGifStream(AniGifData& d) {
 
     std::int32_t count = 0;
     FrameRecord rec;
+    std::int64_t firstBytePos = -1;  // of the frame being read: its control block, if any
     bool hasGlobalTable = false;
     try {
         ReadGifBlock(d, 6);
@@ -100,6 +100,7 @@ std::int32_t ParseGifStream(AniGifData& d) {
                     ReadApplicationExtension(d);
                 } else if (label == 0xF9) {
                     ReadGraphicControl(d, rec, introducerPos, count);
+                    firstBytePos = introducerPos;
                 } else {
                     SkipSubBlocks(d);
                 }
@@ -109,7 +110,8 @@ std::int32_t ParseGifStream(AniGifData& d) {
 
             FrameSpan span;
             span.DescriptorPos = static_cast<std::int32_t>(introducerPos);
-            if (rec.StripX == 0) rec.StripX = span.DescriptorPos;
+            span.FirstBytePos =
+                firstBytePos >= 0 ? static_cast<std::int32_t>(firstBytePos) : span.DescriptorPos;
             rec.Left = ReadGifWord(d);
             rec.Top = ReadGifWord(d);
             rec.Width = ReadGifWord(d);
@@ -137,6 +139,7 @@ std::int32_t ParseGifStream(AniGifData& d) {
             d.CanvasWidth = std::max(d.CanvasWidth, rec.Left + rec.Width);
             d.CanvasHeight = std::max(d.CanvasHeight, rec.Top + rec.Height);
             rec = FrameRecord{};
+            firstBytePos = -1;
             CheckParsedSize(d);
         }
     } catch (const GifStreamEnd&) {

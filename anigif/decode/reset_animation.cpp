@@ -8,15 +8,17 @@ void ResetAnimation(AniGifData& d) {
     d.ReadPos = 0;
     d.ReadBuffer = {};
     d.Strip = {};
+    d.FramesBuilt = 0;
     d.Canvas = {};
     d.Mask = {};
+    d.ComposedFrame = 0;
+    d.SavedCanvas = {};
+    d.SavedMask = {};
     d.ColorTables = {};
     d.MaskPalette.reset();
     d.FrameSpans = {};
     d.FrameGifBuffer = {};
-    d.LastColorTable = 0;
-    // A deferred build cut short by this reset must not leave frame 1 of the next load unflipped.
-    d.FirstFrameMirrored = false;
+    d.LastColorTable = 0;  // the parser counts local tables from here
 }
 
 }  // namespace anigif

@@ -1,5 +1,6 @@
 #include "render/compute_scale.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -15,8 +16,18 @@ std::int32_t NearestPixel(double value) {
     return static_cast<std::int32_t>(r);
 }
 
+std::int64_t NearestPosition(double value) {
+    constexpr double kLimit = 1099511627776.0;  // 2^40
+    if (std::isnan(value)) return 0;
+    return static_cast<std::int64_t>(std::nearbyint(std::clamp(value, -kLimit, kLimit)));
+}
+
 void ComputeScale(AniGifData& d, StretchMode mode, std::int32_t& width, std::int32_t& height) {
-    if (d.CurrentFrame == 0 || d.CanvasWidth <= 0 || d.CanvasHeight <= 0) return;
+    if (d.CurrentFrame == 0) return;
+    if (d.CanvasWidth <= 0 || d.CanvasHeight <= 0) {
+        d.ScaleFactorX = d.ScaleFactorY = 1.0f;
+        return;
+    }
     const double w = d.CanvasWidth;
     const double h = d.CanvasHeight;
     auto ratios = [&] {

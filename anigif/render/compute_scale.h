@@ -13,9 +13,12 @@ enum class StretchMode : std::int32_t { None = 0, Fit = 1, Fill = 2, Shrink = 3,
 
 // Whole pixels from a product: halves go to the even neighbour; clamped to the 32-bit range.
 std::int32_t NearestPixel(double value);
+// The same for positions on the way to being clipped: 64 bits, clamped far beyond any bitmap.
+std::int64_t NearestPosition(double value);
 
 // Sets ScaleFactorX/Y for a control of width x height pixels and returns, in width and height,
-// the size the control should take. Does nothing while no frame is shown.
+// the size the control should take. Does nothing while no frame is shown; a canvas without
+// pixels scales by 1.0 and leaves the size alone.
 void ComputeScale(AniGifData& d, StretchMode mode, std::int32_t& width, std::int32_t& height);
 
 }  // namespace anigif

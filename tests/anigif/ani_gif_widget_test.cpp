@@ -46,7 +46,7 @@ TEST_F(AniGifWidgetTest, RemoteLoadThroughTheNetworkThenDeferredBuildThroughQTim
     EXPECT_EQ(events, (std::vector<std::string>{"complete 90x60"}));
     // Frame 2 is built 20 ms later from the widget's timer; then the stream is let go.
     ASSERT_TRUE(WaitUntil([&] { return gif.Data().GifBytes.empty(); }));
-    EXPECT_EQ(gif.Data().Strip.Row(0)[6], GifBuilder::Pattern(6, 4, 2, 2)[0]);
+    EXPECT_EQ(gif.Data().Strip.ColumnRow(1, 0)[0], GifBuilder::Pattern(6, 4, 2, 2)[0]);
     EXPECT_EQ(gif.Action(), 1);
     // Playing re-arms the timer from inside its own tick.
     ASSERT_TRUE(WaitUntil([&] { return gif.CurrentFrame() == 2; }));

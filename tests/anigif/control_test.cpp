@@ -37,7 +37,8 @@ Bytes Column(const AniGifData& d, std::size_t index) {
     const FrameRecord& r = d.Frames[index];
     Bytes pixels;
     for (int y = 0; y < r.Height; ++y)
-        pixels.insert(pixels.end(), d.Strip.Row(y) + r.StripX, d.Strip.Row(y) + r.StripX + r.Width);
+        pixels.insert(pixels.end(), d.Strip.ColumnRow(index, y),
+                      d.Strip.ColumnRow(index, y) + r.Width);
     return pixels;
 }
 
@@ -99,7 +100,7 @@ TEST_F(Control, DeferredBuildingRunsFromTheHostTimerThenPlaysOrAtOnceWithoutATim
     EXPECT_EQ(gif.CurrentFrame(), 1);
     EXPECT_EQ(gif.Action(), 1);  // the build wait counts as playing
     host.Advance(19);
-    EXPECT_EQ(gif.Data().Strip.Row(0)[7], 0);  // frame 2 not built yet
+    EXPECT_EQ(gif.Data().FramesBuilt, 1);  // frame 2 not built yet
     host.Advance(1);
     EXPECT_EQ(Column(gif.Data(), 1), f2);
     EXPECT_TRUE(gif.Data().GifBytes.empty());
@@ -125,16 +126,22 @@ TEST_F(Control, FrameOneIsAnnouncedForOneFrameOrDelayAnimationTwo) {
     EXPECT_EQ(gif.Action(), 0);
 }
 
-TEST_F(Control, ACanvasUnlessEveryFrameRestoresTheBackgroundAMaskWhereItShows) {
+TEST_F(Control, ACanvasUnlessEachFrameAloneIsThePictureAMaskWhereTheBackgroundShows) {
     const Bytes px = GifBuilder::Pattern(4, 4, 2);
     gif.SetDelayAnimation(0);
-    // Frame 1 not covering the canvas, frame 2 with holes: the background shows.
+    // Frame 1 is 4 x 4 at (0, 0); frame 2 at (at, at) with the same disposal.
     const struct {
         int disposal;
         std::optional<std::uint8_t> transparent;
         std::uint16_t at;
         bool canvas, mask;
-    } cases[] = {{1, 2, 4, true, true}, {1, {}, 0, true, false}, {2, {}, 0, false, false}};
+    } cases[] = {
+        {1, 2, 0, true, false},    // a transparent patch over a full first frame
+        {1, {}, 0, false, false},  // every later frame replaces the whole picture
+        {2, {}, 4, false, false},  // every frame is cleared away before the next
+        {1, {}, 4, true, true},    // frame 1 leaves the canvas partly uncovered
+        {1, 2, 4, true, true},
+    };
     for (const auto& c : cases) {
         GifBuilder b;
         b.Header().GraphicControl(c.disposal, 0).Image(0, 0, 4, 4, px);
@@ -168,7 +175,12 @@ TEST_F(Control, RejectedStreamsLeaveTheControlEmptyNotShowingThePreviousImage) {
         GifBuilder().Header().Image(0, 0, 65535, 65535, {1, 2, 3}).Bytes(),
         GifBuilder().Header().Image(0, 0, 2, 2, {1, 2}).Image(65535, 65535, 65535, 1, {}).Bytes(),
         // Strip and canvas each under the limit, together over it.
-        GifBuilder().Header().Image(0, 0, 13000, 13000, {}).Image(0, 0, 13000, 13000, {}).Bytes(),
+        GifBuilder()
+            .Header()
+            .Image(0, 0, 10000, 10000, {})
+            .GraphicControl(1, 0, 0)
+            .Image(0, 0, 10000, 10000, {})
+            .Bytes(),
         GifBuilder().Header().Image(3, 3, 0, 0, {}).Image(0, 0, 0, 9, {}).Bytes(),  // no pixels
     };
     for (const Bytes& bytes : rejected) {

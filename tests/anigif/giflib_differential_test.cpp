@@ -67,7 +67,7 @@ void ExpectSameAsGiflib(const std::vector<std::uint8_t>& bytes) {
             EXPECT_EQ(r.Disposal, none ? 0 : gcb.DisposalMode);
         }
         for (int y = 0; y < r.Height; ++y) {
-            const std::uint8_t* row = d.Strip.Row(y) + r.StripX;
+            const std::uint8_t* row = d.Strip.ColumnRow(std::size_t(i), y);
             ASSERT_TRUE(std::equal(row, row + r.Width, img.RasterBits + y * r.Width))
                 << "row " << y;
         }

@@ -2,7 +2,6 @@
 
 #include "decode/parse_gif_stream.h"
 #include "gif_builder.h"
-#include "render/dib.h"
 
 namespace anigif {
 namespace {
@@ -77,14 +76,6 @@ TEST(ParseGifStream, EveryTruncationKeepsEarlierFramesAndStaysInsideTheStream) {
             EXPECT_LE(std::size_t(s.DescriptorPos) + s.DataLength, n);
     }
     EXPECT_EQ(previous, 2);
-}
-
-TEST(Dib, RowsArePaddedTo32BitsAndStoredBottomUp) {
-    EXPECT_EQ(DibRowBytes(24, 0x7fffffff), 6442450944);  // no 32-bit overflow
-    auto mask = Dib1::Create(9, 2);
-    mask->Set(8, 0, true);
-    // Image row 0 is memory row 1, rows are 4 bytes, x 8 is the top bit of a row's byte 1.
-    EXPECT_EQ(mask->Bits()[4 + 1], 0x80);
 }
 
 }  // namespace

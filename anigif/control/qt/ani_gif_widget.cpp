@@ -1,7 +1,9 @@
 #include "control/qt/ani_gif_widget.h"
 
+#include <QImage>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QPainter>
 #include <QUrl>
 
 namespace anigif {
@@ -29,6 +31,28 @@ void AniGifWidget::ResizeClient(std::int32_t widthPx, std::int32_t heightPx) {
 void AniGifWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     control_.UserControl_Resize();
+}
+
+void AniGifWidget::paintEvent(QPaintEvent*) {
+    const QRect inner = contentsRect();
+    if (inner.isEmpty()) return;
+    // Erased with the widget's background first, as every widget's area is before it paints.
+    Surface32 surface(inner.width(), inner.height(),
+                      palette().color(backgroundRole()).rgb() & 0xFFFFFFu);
+    control_.UserControl_Paint(surface);
+    const QImage image(reinterpret_cast<const uchar*>(surface.Pixels().data()), surface.Width(),
+                       surface.Height(), surface.Width() * 4, QImage::Format_RGB32);
+    QPainter(this).drawImage(inner.topLeft(), image);
+}
+
+void AniGifWidget::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    control_.UserControl_Show();
+}
+
+void AniGifWidget::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    control_.UserControl_Hide();
 }
 
 bool AniGifWidget::StartTimer(std::int32_t intervalMs, std::function<void()> onTick) {

@@ -50,6 +50,9 @@ class AniGifWidget : public QWidget, public AniGifHost {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
   private:
     void OnReplyFinished(QNetworkReply* reply);

@@ -1,6 +1,5 @@
-#include "dib.h"
+#include "raster/dib.h"
 
-#include <algorithm>
 #include <limits>
 #include <new>
 
@@ -35,27 +34,15 @@ bool DibPixels::Allocate(int bitsPerPixel, std::int32_t width, std::int32_t heig
     return true;
 }
 
-std::optional<Dib8> Dib8::Create(std::int32_t width, std::int32_t height) {
-    Dib8 dib;
-    if (!dib.Allocate(8, width, height)) return std::nullopt;
-    return dib;
-}
-
-void Dib8::SetColorTable(std::size_t first, std::span<const std::uint32_t> entries) {
-    if (first >= colorTable_.size()) return;
-    const std::size_t n = std::min(entries.size(), colorTable_.size() - first);
-    std::copy_n(entries.begin(), n, colorTable_.begin() + static_cast<std::ptrdiff_t>(first));
-}
-
 std::optional<Dib24> Dib24::Create(std::int32_t width, std::int32_t height) {
     Dib24 dib;
-    if (!dib.Allocate(24, width, height)) return std::nullopt;
+    if (!dib.Allocate(kCellBits, width, height)) return std::nullopt;
     return dib;
 }
 
 std::optional<Dib1> Dib1::Create(std::int32_t width, std::int32_t height) {
     Dib1 dib;
-    if (!dib.Allocate(1, width, height)) return std::nullopt;
+    if (!dib.Allocate(kCellBits, width, height)) return std::nullopt;
     return dib;
 }
 

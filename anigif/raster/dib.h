@@ -1,9 +1,9 @@
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <array>
 #include <memory>
 #include <optional>
 #include <span>
@@ -24,8 +24,11 @@ std::int64_t DibRowBytes(int bitsPerPixel, std::int64_t width);
 // Bytes of a whole bitmap, or nothing when the size cannot be represented.
 std::optional<std::uint64_t> DibBytes(int bitsPerPixel, std::int64_t width, std::int64_t height);
 
-// Pixel memory shared by the three bitmap kinds: rows stored bottom-up, so image row y is memory
-// row Height - 1 - y. A default-constructed bitmap is "none".
+// Colour values are red * 65536 + green * 256 + blue, the layout of a QRgb without alpha.
+using DibColorTable = std::array<std::uint32_t, 256>;
+
+// Zeroed pixel memory with rows stored bottom-up, so image row y is memory row Height - 1 - y.
+// A default-constructed bitmap is "none".
 class DibPixels {
   public:
     DibPixels() = default;
@@ -53,8 +56,7 @@ class DibPixels {
     struct Free {
         void operator()(std::uint8_t* p) const { std::free(p); }
     };
-    // Zeroed by calloc: large blocks come as fresh zero pages from the system, so a strip of
-    // tens of megabytes is not written twice (once with zeros, once with frames).
+    // Zeroed by calloc: large blocks come as fresh zero pages from the system.
     std::unique_ptr<std::uint8_t[], Free> bits_;
     std::size_t size_ = 0;
     std::int32_t width_ = 0;
@@ -62,40 +64,28 @@ class DibPixels {
     std::size_t rowBytes_ = 0;
 };
 
-// Colour-table values are red * 65536 + green * 256 + blue.
-using DibColorTable = std::array<std::uint32_t, 256>;
-
-// 8 bits per pixel with a replaceable 256-entry colour table.
-class Dib8 : public DibPixels {
-  public:
-    static std::optional<Dib8> Create(std::int32_t width, std::int32_t height);
-
-    DibColorTable& ColorTable() { return colorTable_; }
-    const DibColorTable& ColorTable() const { return colorTable_; }
-    // Loads `count` entries from `first` on, as a colour-table update of a device bitmap does.
-    void SetColorTable(std::size_t first, std::span<const std::uint32_t> entries);
-
-  private:
-    DibColorTable colorTable_{};
-};
-
-// 24 bits per pixel, blue-green-red byte order per pixel.
+// The composition canvas: 24-bit colours, each kept in a 32-bit cell (top byte 0) so that every
+// pass over it is a plain loop over words.
 class Dib24 : public DibPixels {
   public:
+    static constexpr int kCellBits = 32;
     static std::optional<Dib24> Create(std::int32_t width, std::int32_t height);
+
+    std::uint32_t* Cells(std::int32_t y) { return reinterpret_cast<std::uint32_t*>(Row(y)); }
+    const std::uint32_t* Cells(std::int32_t y) const {
+        return reinterpret_cast<const std::uint32_t*>(Row(y));
+    }
 };
 
-// 1 bit per pixel, most significant bit first; entry 0 is black, entry 1 white.
+// The canvas mask: 1 = white (nothing drawn, the background shows), 0 = black (covered). Each value
+// has a byte of its own, again for plain loops.
 class Dib1 : public DibPixels {
   public:
+    static constexpr int kCellBits = 8;
     static std::optional<Dib1> Create(std::int32_t width, std::int32_t height);
 
-    bool Get(std::int32_t x, std::int32_t y) const { return (Row(y)[x >> 3] >> (7 - (x & 7))) & 1; }
-    void Set(std::int32_t x, std::int32_t y, bool white) {
-        std::uint8_t& b = Row(y)[x >> 3];
-        const auto bit = static_cast<std::uint8_t>(0x80u >> (x & 7));
-        b = white ? static_cast<std::uint8_t>(b | bit) : static_cast<std::uint8_t>(b & ~bit);
-    }
+    bool Get(std::int32_t x, std::int32_t y) const { return Row(y)[x] != 0; }
+    void Set(std::int32_t x, std::int32_t y, bool white) { Row(y)[x] = white ? 1 : 0; }
 };
 
 }  // namespace anigif

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "raster/dib.h"
+
+namespace anigif {
+
+// All frames of an animation as colour indices, side by side, with one colour table that is
+// swapped before each copy. A frame's column has a logical x in the strip (the widths before it
+// added up) but its own compact block of rows in memory: building a frame then writes one block
+// instead of a few hundred bytes in every row of a bitmap thousands of pixels wide, and the
+// strip does not pad short frames to the tallest one.
+class FrameStrip {
+  public:
+    struct ColumnSize {
+        std::int32_t Width = 0;
+        std::int32_t Height = 0;
+    };
+
+    // Total bytes the columns need, or nothing when that cannot be represented.
+    static std::optional<std::uint64_t> BytesFor(std::span<const ColumnSize> columns);
+
+    // Allocates zeroed columns (index 0 everywhere). False when the strip would be empty, wider
+    // than 32 bits or beyond kMaxRasterBytes; allocation failure throws std::bad_alloc.
+    bool Create(std::span<const ColumnSize> columns);
+
+    bool Empty() const { return columns_.empty(); }
+    std::int32_t Width() const { return width_; }
+    std::int32_t Height() const { return height_; }
+    std::size_t ColumnCount() const { return columns_.size(); }
+    std::int32_t ColumnX(std::size_t i) const { return columns_[i].X; }
+    std::int32_t ColumnWidth(std::size_t i) const { return columns_[i].Width; }
+    std::int32_t ColumnHeight(std::size_t i) const { return columns_[i].Height; }
+
+    // Row y (0 = top) of column i, ColumnWidth(i) bytes long.
+    std::uint8_t* ColumnRow(std::size_t i, std::int32_t y) {
+        return bits_.get() + columns_[i].Offset + static_cast<std::size_t>(y) * columns_[i].Width;
+    }
+    const std::uint8_t* ColumnRow(std::size_t i, std::int32_t y) const {
+        return bits_.get() + columns_[i].Offset + static_cast<std::size_t>(y) * columns_[i].Width;
+    }
+
+    DibColorTable& ColorTable() { return colorTable_; }
+    const DibColorTable& ColorTable() const { return colorTable_; }
+    // Loads entries from `first` on, as a colour-table update of a device bitmap does.
+    void SetColorTable(std::size_t first, std::span<const std::uint32_t> entries);
+
+  private:
+    struct Column {
+        std::int32_t X = 0;
+        std::int32_t Width = 0;
+        std::int32_t Height = 0;
+        std::size_t Offset = 0;
+    };
+    struct Free {
+        void operator()(std::uint8_t* p) const { std::free(p); }
+    };
+    std::unique_ptr<std::uint8_t[], Free> bits_;
+    std::vector<Column> columns_;
+    std::int32_t width_ = 0;
+    std::int32_t height_ = 0;
+    DibColorTable colorTable_{};
+};
+
+}  // namespace anigif

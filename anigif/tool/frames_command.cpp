@@ -1,0 +1,42 @@
+#include "tool/frames_command.h"
+
+#include <QDir>
+
+#include "control/uc_ani_gif.h"
+#include "tool/frame_png.h"
+#include "tool/offscreen_host.h"
+
+namespace anigif {
+
+std::optional<QString> WriteFramePngs(const FramesRequest& request) {
+    OffscreenHost host;
+    ucAniGIF gif(host);
+    gif.SetDelayAnimation(0);  // every frame built before the first is drawn
+    gif.SetMirrored(request.mirror);
+    if (request.stretch) gif.SetStretch(*request.stretch);
+    if (request.width) host.client = {*request.width, *request.height};
+
+    if (!gif.LoadAnimatedGIF_File(request.file.toStdU16String())) {
+        return QStringLiteral("%1: not a GIF image the control can show").arg(request.file);
+    }
+    if (!request.width) {
+        host.client = {gif.Data().CanvasWidth, gif.Data().CanvasHeight};
+        gif.UserControl_Resize();
+    }
+    if (!QDir().mkpath(request.outDir)) {
+        return QStringLiteral("%1: cannot create the folder").arg(request.outDir);
+    }
+    const std::int32_t frames = gif.FrameCount();
+    gif.SetAction(2);  // stepped by hand from here
+    for (std::int32_t n = 1; n <= frames; ++n) {
+        if (n > 1) gif.SetAction(3);
+        const QImage image =
+            RenderToImage(host.client.Width, host.client.Height, request.background,
+                          [&gif](Surface32& surface) { gif.UserControl_Paint(surface); });
+        const QString path = QDir(request.outDir).filePath(QStringLiteral("%1.png").arg(n));
+        if (!image.save(path, "PNG")) return QStringLiteral("%1: cannot write").arg(path);
+    }
+    return std::nullopt;
+}
+
+}  // namespace anigif

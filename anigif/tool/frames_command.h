@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+namespace anigif {
+
+struct FramesRequest {
+    QString file;
+    QString outDir;
+    std::optional<std::uint32_t> background;  // red * 65536 + green * 256 + blue
+    std::optional<std::int32_t> stretch;
+    std::optional<std::int32_t> width, height;
+    std::int32_t mirror = 0;
+};
+
+// Writes 1.png, 2.png, ... into outDir: every frame of one pass as the control draws it. On
+// failure, the one-line reason.
+std::optional<QString> WriteFramePngs(const FramesRequest& request);
+
+}  // namespace anigif
