@@ -1,6 +1,8 @@
 // Feeds arbitrary bytes to LoadAnimatedGIF_Array, in run mode (all frames at once, and deferred
-// through the timer) and in design mode, and to the remote path as a finished download. Any crash,
-// sanitizer report or leak is a finding.
+// through the timer) and in design mode, and to the remote path as a finished download; draws
+// every frame of a pass unscaled, at half and at double size, and mirrored. Any crash, sanitizer
+// report or leak is a finding.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -14,8 +16,9 @@ namespace {
 class FuzzHost : public anigif::AniGifHost {
   public:
     bool runMode = true;
+    anigif::PixelSize client{37, 23};
 
-    anigif::PixelSize ClientSize() const override { return {37, 23}; }
+    anigif::PixelSize ClientSize() const override { return client; }
     double PixelsToContainerX(double px) const override { return px * 15; }
     double PixelsToContainerY(double px) const override { return px * 15; }
     bool IsRunMode() const override { return runMode; }
@@ -45,6 +48,27 @@ class FuzzHost : public anigif::AniGifHost {
     std::function<void(std::vector<std::uint8_t>)> download;
 };
 
+// Plays one pass by hand, painting each frame, with the control scaled to `scale` times the
+// image (kept small enough for a fast run) and mirrored by `mirror`.
+void DrawPass(anigif::ucAniGIF& gif, FuzzHost& host, double scale, int mirror) {
+    constexpr int kMaxSide = 96;
+    constexpr int kMaxFrames = 12;
+    const anigif::AniGifData& d = gif.Data();
+    // Averaging a huge canvas down costs time in proportion to its size, not new paths.
+    if (std::int64_t{d.CanvasWidth} * d.CanvasHeight > 256 * 256) return;
+    host.client = {std::clamp(static_cast<int>(d.CanvasWidth * scale), 1, kMaxSide),
+                   std::clamp(static_cast<int>(d.CanvasHeight * scale), 1, kMaxSide)};
+    gif.SetStretch(2);
+    gif.UserControl_Resize();
+    gif.SetMirrored(mirror);
+    gif.SetAction(0);
+    anigif::Surface32 surface(host.client.Width, host.client.Height);
+    for (int i = 0; i < std::min(gif.FrameCount(), kMaxFrames); ++i) {
+        gif.UserControl_Paint(surface);
+        gif.SetAction(3);
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -53,7 +77,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     {
         anigif::ucAniGIF gif(host);
         gif.SetDelayAnimation(0);
-        gif.LoadAnimatedGIF_Array(bytes);
+        if (gif.LoadAnimatedGIF_Array(bytes)) {
+            DrawPass(gif, host, 1.0, 0);
+            DrawPass(gif, host, 0.5, 1);
+            DrawPass(gif, host, 2.0, 2);
+        }
         host.Tick(3);
     }
     {
@@ -73,7 +101,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     host.runMode = false;
     {
         anigif::ucAniGIF gif(host);
-        gif.LoadAnimatedGIF_Array(bytes);
+        if (gif.LoadAnimatedGIF_Array(bytes)) {
+            anigif::Surface32 surface(host.client.Width, host.client.Height);
+            gif.UserControl_Paint(surface);
+        }
     }
     return 0;
 }

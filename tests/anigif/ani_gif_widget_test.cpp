@@ -51,6 +51,17 @@ TEST_F(AniGifWidgetTest, RemoteLoadThroughTheNetworkThenDeferredBuildThroughQTim
     // Playing re-arms the timer from inside its own tick.
     ASSERT_TRUE(WaitUntil([&] { return gif.CurrentFrame() == 2; }));
 
+    // The widget draws the frame shown; hiding it pauses, showing it plays on.
+    widget.show();
+    widget.resize(6, 4);
+    gif.SetAction(0);
+    EXPECT_EQ(widget.grab().toImage().pixel(0, 0), 0xFF01FE03u);  // index 1 of the table
+    gif.SetAction(1);
+    widget.hide();
+    EXPECT_EQ(gif.Action(), 2);
+    widget.show();
+    EXPECT_EQ(gif.Action(), 1);
+
     gif.LoadAnimatedGIF_Remote(base + "/missing.gif");
     ASSERT_TRUE(WaitUntil([&] { return events.size() == 2; }));
     EXPECT_EQ(events[1], "failure");

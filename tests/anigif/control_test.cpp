@@ -79,6 +79,12 @@ TEST_F(Control, OddButValidStreamsDecode) {
     ASSERT_TRUE(gif.LoadAnimatedGIF_Array(b.Image(0, 0, 10, 4, px).Image(0, 0, 7, 0, {}).Bytes()));
     EXPECT_EQ(gif.Data().Strip.Width(), 17);
     EXPECT_EQ(Column(gif.Data(), 1), px);
+    // A stream that ends right after the last data block of its frame, without the block's
+    // terminator, still holds the whole frame.
+    Bytes cut = GifBuilder().Header().Image(0, 0, 10, 4, px).Bytes();
+    cut.pop_back();
+    ASSERT_TRUE(gif.LoadAnimatedGIF_Array(cut));
+    EXPECT_EQ(Column(gif.Data(), 0), px);
 }
 
 TEST_F(Control, DesignModeBuildsFrameOneOnlyAndKeepsTheStream) {
@@ -182,6 +188,7 @@ TEST_F(Control, RejectedStreamsLeaveTheControlEmptyNotShowingThePreviousImage) {
             .Image(0, 0, 10000, 10000, {})
             .Bytes(),
         GifBuilder().Header().Image(3, 3, 0, 0, {}).Image(0, 0, 0, 9, {}).Bytes(),  // no pixels
+        GifBuilder().Header().Image(0, 0, 5, 0, {}).Image(0, 0, 0, 5, {}).Bytes(),
     };
     for (const Bytes& bytes : rejected) {
         ASSERT_TRUE(gif.LoadAnimatedGIF_Array(TwoFrames(3)));

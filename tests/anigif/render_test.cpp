@@ -1,0 +1,190 @@
+// Drawing through the control onto a surface, with exact expected pixels. Every table here is a
+// global one (entry i is red i, green 255 - i, blue 3i): drawing the first frame with real colours
+// also shows that no stale table is taken for loaded.
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "control/uc_ani_gif.h"
+#include "fake_host.h"
+#include "gif_builder.h"
+#include "raster/blit.h"
+#include "render/compute_scale.h"
+
+namespace anigif {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using Row = std::vector<std::uint32_t>;
+constexpr std::uint32_t kErased = 0xFF123456;  // what the host erased the control with
+
+std::uint32_t Colour(int i) {
+    return 0xFF000000u | std::uint32_t(i) << 16 | std::uint32_t(255 - i) << 8 |
+           std::uint32_t(i * 3 & 0xFF);
+}
+
+struct Render : ::testing::Test {
+    FakeHost host;
+    ucAniGIF gif{host};
+
+    void SetUp() override {
+        gif.SetDelayAnimation(0);
+        host.onResize = [this] { gif.UserControl_Resize(); };
+    }
+    void Load(const Bytes& bytes, PixelSize client) {
+        host.client = client;
+        ASSERT_TRUE(gif.LoadAnimatedGIF_Array(bytes));
+        gif.SetAction(2);  // stepped by hand
+    }
+    Surface32 Paint() {
+        Surface32 surface(host.client.Width, host.client.Height, kErased & 0xFFFFFF);
+        gif.UserControl_Paint(surface);
+        return surface;
+    }
+    Row PaintRow(std::int32_t y) {
+        const Surface32 s = Paint();
+        return Row(s.Row(y), s.Row(y) + s.Width());
+    }
+};
+
+TEST(ComputeScale, FollowsTheStretchMode) {
+    const struct {
+        StretchMode mode;
+        std::int32_t w, h;
+        float sx, sy;
+        std::int32_t outW, outH;
+    } cases[] = {{StretchMode::Shrink, 400, 400, 1, 1, 100, 50},
+                 {StretchMode::Shrink, 50, 400, .5, .5, 50, 25},
+                 {StretchMode::Fit, 300, 300, 3, 3, 300, 150},
+                 {StretchMode::None, 60, 200, 1, 1, 60, 50},
+                 {StretchMode::Fill, 200, 25, 2, .5, 200, 25},
+                 {StretchMode::Exact, 7, 7, 1, 1, 100, 50},
+                 {StretchMode::Fit, 150, 75, 1.5, 1.5, 150, 75}};
+    for (const auto& c : cases) {
+        AniGifData d;
+        d.CurrentFrame = 1;
+        d.CanvasWidth = 100;
+        d.CanvasHeight = 50;
+        std::int32_t w = c.w, h = c.h;
+        ComputeScale(d, c.mode, w, h);
+        EXPECT_EQ(std::tie(d.ScaleFactorX, d.ScaleFactorY, w, h),
+                  std::tie(c.sx, c.sy, c.outW, c.outH))
+            << int(c.mode) << " " << c.w << "x" << c.h;
+    }
+}
+
+TEST_F(Render, OffsetsScaleWithAFrameButNotWithTheCanvas) {
+    gif.SetStretch(2);  // fill: a 2 x 1 image in a 4 x 2 control is scale 2
+    gif.SetOffsetX(1);
+    Load(GifBuilder().Header("GIF89a", 2, 1).Image(0, 0, 2, 1, {1, 1}).Bytes(), {4, 2});
+    EXPECT_EQ(PaintRow(1), (Row{kErased, kErased, Colour(1), Colour(1)}));
+    // A transparent patch over a full first frame is composed on the canvas.
+    Load(GifBuilder()
+             .Header("GIF89a", 2, 1)
+             .Image(0, 0, 2, 1, {1, 1})
+             .GraphicControl(1, 0, 0)
+             .Image(0, 0, 1, 1, {0})
+             .Bytes(),
+         {4, 2});
+    EXPECT_EQ(PaintRow(1), (Row{kErased, Colour(1), Colour(1), Colour(1)}));
+    // Offsets far out of range draw nothing and overflow nothing.
+    gif.SetOffsetX(std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(PaintRow(0), Row(4, kErased));
+}
+
+TEST_F(Render, TransparentPixelsShowTheErasedAreaOrTheSolidColour) {
+    Load(GifBuilder().Header().GraphicControl(0, 0, 2).Image(0, 0, 2, 1, {1, 2}).Bytes(), {2, 1});
+    EXPECT_EQ(PaintRow(0), (Row{Colour(1), kErased}));
+    gif.SetSolidBkgColorUsed(true);
+    gif.SetSolidBkgColor(0x0000FF);  // red as red + green * 256 + blue * 65536
+    EXPECT_EQ(PaintRow(0), (Row{Colour(1), 0xFFFF0000}));
+    gif.SetSolidBkgColor(0x80000005);  // the desktop's window colour
+    EXPECT_EQ(PaintRow(0), (Row{Colour(1), 0xFFFFFFFF}));
+}
+
+TEST_F(Render, DisposalLeavesRestoresTheBackgroundOrThePreviousPicture) {
+    Load(GifBuilder()
+             .Header("GIF89a", 3, 1, 3)
+             .GraphicControl(1, 0)
+             .Image(0, 0, 3, 1, {1, 1, 1})
+             .GraphicControl(3, 0)
+             .Image(1, 0, 1, 1, {2})
+             .GraphicControl(2, 0)
+             .Image(2, 0, 1, 1, {3})
+             .GraphicControl(1, 0)
+             .Image(0, 0, 1, 1, {4})
+             .Bytes(),
+         {3, 1});
+    const Row expected[] = {{Colour(1), Colour(1), Colour(1)},
+                            {Colour(1), Colour(2), Colour(1)},
+                            {Colour(1), Colour(1), Colour(3)},
+                            {Colour(4), Colour(1), kErased}};
+    for (const Row& row : expected) {
+        EXPECT_EQ(PaintRow(0), row) << "frame " << gif.CurrentFrame();
+        EXPECT_EQ(PaintRow(0), row) << "painted again";
+        gif.SetAction(3);
+    }
+    // The canvas moves on with every frame shown, painted or not.
+    gif.SetAction(3);
+    gif.SetAction(3);
+    gif.SetAction(3);
+    EXPECT_EQ(PaintRow(0), expected[3]);
+}
+
+TEST_F(Render, MirroringFlipsFramesAndTheirPlaces) {
+    Load(GifBuilder().Header("GIF89a", 2, 2, 3).Image(0, 0, 2, 2, {1, 2, 3, 4}).Bytes(), {2, 2});
+    gif.SetMirrored(1);
+    EXPECT_EQ(PaintRow(0), (Row{Colour(2), Colour(1)}));
+    gif.SetMirrored(3);  // from 1 to 3 flips vertically only
+    EXPECT_EQ(PaintRow(0), (Row{Colour(4), Colour(3)}));
+
+    gif.SetMirrored(0);
+    Load(GifBuilder()
+             .Header("GIF89a", 3, 1)
+             .Image(0, 0, 3, 1, {1, 1, 1})
+             .GraphicControl(1, 0, 0)
+             .Image(2, 0, 1, 1, {2})
+             .Bytes(),
+         {3, 1});
+    gif.SetAction(3);
+    EXPECT_EQ(PaintRow(0), (Row{Colour(1), Colour(1), Colour(2)}));
+    gif.SetMirrored(1);
+    EXPECT_EQ(PaintRow(0), (Row{Colour(2), Colour(1), Colour(1)}));
+}
+
+TEST_F(Render, ATableWithAHolePunchedIsNotReusedAsItIs) {
+    // Frame 1 makes index 2 transparent; frame 2, opaque and covering, uses index 2 of the same
+    // table and must show its colour, not the black the hole was punched with.
+    Load(GifBuilder()
+             .Header("GIF89a", 2, 1)
+             .GraphicControl(0, 0, 2)
+             .Image(0, 0, 2, 1, {1, 2})
+             .Image(0, 0, 2, 1, {2, 2})
+             .Bytes(),
+         {2, 1});
+    EXPECT_TRUE(gif.Data().Canvas.Empty());
+    EXPECT_EQ(PaintRow(0), (Row{Colour(1), kErased}));
+    gif.SetAction(3);
+    EXPECT_EQ(PaintRow(0), (Row{Colour(2), Colour(2)}));
+}
+
+TEST(Halftone, AveragesWhenShrinkingAndBlendsWhenEnlarging) {
+    Surface32 source(2, 2);
+    source.Row(0)[1] = source.Row(1)[0] = 0xFFFFFFFF;
+    PixelSource src;
+    src.kind = PixelSource::Kind::Rgb;
+    src.top = reinterpret_cast<const std::uint8_t*>(source.Row(0));
+    src.stride = 8;
+    src.width = src.height = 2;
+    Surface32 small(1, 1);
+    StretchBltHalftone(TargetOf(small), {0, 0, 1, 1}, src, {0, 0, 2, 2}, RasterOp::SrcCopy);
+    EXPECT_EQ(small.Pixel(0, 0), 0xFF808080);
+    // Row 0 (black, white) to four pixels, mirrored: white first, black last, blends between.
+    Surface32 wide(4, 1);
+    StretchBltHalftone(TargetOf(wide), {0, 0, 4, 1}, src, {1, 0, -2, 1}, RasterOp::SrcCopy);
+    EXPECT_EQ(Row(wide.Row(0), wide.Row(0) + 4),
+              (Row{0xFFFFFFFF, 0xFFBFBFBF, 0xFF404040, 0xFF000000}));
+}
+
+}  // namespace
+}  // namespace anigif
