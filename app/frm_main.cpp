@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QFont>
+#include <QWebEngineSettings>
 
 #include "app/skin.h"
 #include "notice/twips.h"
@@ -54,6 +55,10 @@ void FrmMain::BuildControls() {
     Place(Picture2, "Picture2", this, TwipsRect(0, 900, 11295, 375));
     Place(WebBrowser1, "WebBrowser1", this, TwipsRect(-30, -30, 11535, 1215))
         .setContextMenuPolicy(Qt::NoContextMenu);
+    WebBrowser1.setPage(&bannerPage_);
+    // A failed load shows our own banner (BannerLoading), not the engine's error page cut to the
+    // banner's height.
+    bannerPage_.settings()->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
 
     Place(Frame1, "Frame1", this, TwipsRect(120, 1320, 3735, 5655));
     Place(Frame2, "Frame2", &Frame1, TwipsRect(120, 240, 3495, 735))
@@ -119,6 +124,16 @@ void FrmMain::BuildControls() {
     }
     Place(Text2, "Text2", this, TwipsRect(12360, 1080, 1455, 270))
         .setText(mining::DefaultTaobaoMarker());
+    // Out of sight, so out of reach: Tab would otherwise land there and typing change the marker.
+    for (QLineEdit* hidden : {&Text1[0], &Text1[1], &Text1[2], &Text1[3], &Text2})
+        hidden->setFocusPolicy(Qt::NoFocus);
+
+    // Labels show text as it is (a keyword may look like markup) from their top edge, so the CJK
+    // glyphs fit the design's 14-pixel labels.
+    for (QLabel* label : findChildren<QLabel*>()) {
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
 }
 
 void FrmMain::ConnectHandlers() {
@@ -133,6 +148,8 @@ void FrmMain::ConnectHandlers() {
     connect(&Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
     connect(&WebBrowser1, &QWebEngineView::loadFinished, this,
             [this](bool ok) { WebBrowser1_DocumentComplete(ok); });
+    connect(WebBrowser1.page(), &QWebEnginePage::loadingChanged, this,
+            [this](const QWebEngineLoadingInfo& info) { BannerLoading(info); });
 }
 
 void FrmMain::Form_Load() {
@@ -147,6 +164,7 @@ void FrmMain::closeEvent(QCloseEvent* event) {
 }
 
 void FrmMain::Form_Unload() {
+    unloading_ = true;
     run_.Shutdown();
     Http_.AbortAll();
     VendorHttp_.AbortAll();

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QWebEngineLoadingInfo>
 #include <QWebEngineView>
 #include <QWidget>
 
@@ -18,6 +19,7 @@
 #include "app/dialogs.h"
 #include "mining/mining_run.h"
 #include "mining/result_list.h"
+#include "notice/outside_links.h"
 #include "web/mod_http.h"
 
 // The main window: the mining run, its result list, the links and the banner. Its controls keep
@@ -76,9 +78,11 @@ class FrmMain : public QWidget, private mining::RunView {
     void Label3_Click();
     void Labelfeedback_Click();
     void WebBrowser1_DocumentComplete(bool ok);
+    void BannerLoading(const QWebEngineLoadingInfo& info);
 
     AppConfig config_;
     Dialogs& dialogs_;
+    bool unloading_ = false;  // closed: the program is ending, waits return without acting
     mining::ResultList list_;
     web::ModHttp Http_;        // the mining run's page fetches
     web::ModHttp VendorHttp_;  // update check and announcement feed
@@ -87,6 +91,7 @@ class FrmMain : public QWidget, private mining::RunView {
     // Controls, parents before children so that children go first on destruction.
     QWidget Picture1;
     QWidget Picture2;
+    notice::OutsideLinkPage bannerPage_;  // before the view, which must go first
     QWebEngineView WebBrowser1;
     QGroupBox Frame1;
     QGroupBox Frame2;

@@ -1,5 +1,6 @@
 #include <QDesktopServices>
 #include <QEvent>
+#include <QMouseEvent>
 
 #include <functional>
 
@@ -8,7 +9,8 @@
 namespace {
 
 // The list box reports a double click only on an item; the window also answers one on the empty
-// part of the list. Taking the event here keeps the view from reporting it a second time.
+// part of the list. Only the left button's double click opens a page. Taking the event here keeps
+// the view from reporting it a second time.
 class DoubleClickFilter : public QObject {
   public:
     DoubleClickFilter(QWidget& target, std::function<void()> onDoubleClick)
@@ -19,6 +21,7 @@ class DoubleClickFilter : public QObject {
   protected:
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() != QEvent::MouseButtonDblClick) return false;
+        if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) return false;
         onDoubleClick_();
         return true;
     }

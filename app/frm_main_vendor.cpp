@@ -2,12 +2,14 @@
 #include <QDesktopServices>
 #include <QLocale>
 #include <QPointer>
+#include <QWebEngineLoadingInfo>
 
 #include "app/vendor/notice_feed.h"
 #include "app/vendor/update_answer.h"
 #include "frm_main.h"
 #include "notice/frm_tip.h"
 #include "notice/hide_scroll_bars.h"
+#include "notice/page_address.h"
 
 namespace {
 
@@ -15,6 +17,7 @@ const QString kReleasePath = QStringLiteral("/api/update/KeyWords.txt");
 const QString kFeedPath = QStringLiteral("/api/pop/keywords.txt");
 const QString kHomePath = QStringLiteral("/");
 const QString kFeedbackPath = QStringLiteral("/feedback.php");
+const QUrl kOwnBanner(QStringLiteral("qrc:/app/own_banner.html"));
 
 }  // namespace
 
@@ -26,18 +29,19 @@ void FrmMain::Label2_Click() {
 }
 
 // A failed or timed-out request reads as an empty answer, which is not a number: the label comes
-// back and nothing is said.
+// back and nothing is said. A window closed during a wait has ended the program: the answer that
+// arrives after that (the wait may return only after a run nested in it) is dropped.
 void FrmMain::CheckUpdate() {
     const QPointer<FrmMain> alive(this);
     const QString answer =
         VendorHttp_.GetResponseText(VendorUrl(config_.vendor, kReleasePath)).value_or(QString());
-    if (!alive) return;
+    if (!alive || unloading_) return;
 
     switch (vendor::JudgeUpdateAnswer(answer)) {
         case vendor::UpdateVerdict::Newer:
             dialogs_.Information(this, QStringLiteral("提示"),
                                  QStringLiteral("发现最新本，请立即更新！"));
-            if (!alive) return;
+            if (!alive || unloading_) return;
             QDesktopServices::openUrl(VendorUrl(config_.vendor, kHomePath));
             break;
         case vendor::UpdateVerdict::Current:
@@ -62,13 +66,15 @@ void FrmMain::LoadNotice() {
     const QPointer<FrmMain> alive(this);
     const QString feed =
         VendorHttp_.GetResponseText(VendorUrl(config_.vendor, kFeedPath)).value_or(QString());
-    if (!alive) return;
+    if (!alive || unloading_) return;
 
     vendor::NoticeFields fields;
     for (size_t i = 0; i < fields.text.size(); ++i) fields.text[i] = Text1[i].text();
     vendor::ApplyFeed(feed, fields);
     for (size_t i = 0; i < fields.text.size(); ++i) Text1[i].setText(fields.text[i]);
     if (!vendor::IsNoticeDue(fields, QDate::currentDate(), QLocale::system())) return;
+    // A popup that could show nothing is not raised; the fields stay stored all the same.
+    if (notice::WebPageUrl(fields.address()).isEmpty()) return;
 
     auto tip = std::make_unique<notice::FrmTip>();
     tip->setObjectName(QStringLiteral("FrmTip"));
@@ -88,3 +94,10 @@ void FrmMain::Labelfeedback_Click() {
 }
 
 void FrmMain::WebBrowser1_DocumentComplete(bool) { notice::HideScrollBars(*WebBrowser1.page()); }
+
+// The vendor's banner when it loads; our own, shipped with the program, when it cannot (no network,
+// no vendor host configured). A load stopped by the next one is no failure.
+void FrmMain::BannerLoading(const QWebEngineLoadingInfo& info) {
+    if (info.status() == QWebEngineLoadingInfo::LoadFailedStatus && info.url() != kOwnBanner)
+        WebBrowser1.load(kOwnBanner);
+}

@@ -46,11 +46,13 @@ void MiningRun::CmdStart_Click() {
 
 void MiningRun::CmdStop_Click() {
     stopFlag_ = 1;
+    writer_.Flush();
     if (!closing_) view_.SetStartEnabled(true);
 }
 
 void MiningRun::Shutdown() {
     closing_ = true;
+    writer_.Flush();
     if (fetching_ && abort_) abort_();
 }
 
@@ -100,6 +102,8 @@ void MiningRun::MineEngine(Engine engine, const QString& marker) {
         view_.ListAppend(candidate);
         if (!TrimBlanks(view_.FolderText()).isEmpty()) SaveResults();
     }
+    // Every addition is in the file already; one flush a page keeps the disk off the run's pace.
+    writer_.Flush();
 }
 
 bool MiningRun::NextKeyword() {
@@ -107,6 +111,7 @@ bool MiningRun::NextKeyword() {
     const ResultList& list = view_.List();
     const int count = list.size();
     if (mineIndex_ > count - 1 || stopFlag_ == 1 || list.isFull()) {
+        writer_.Flush();
         view_.SetStatus(CompletionText(count));
         view_.SetStartEnabled(true);
         return false;

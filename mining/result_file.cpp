@@ -1,5 +1,6 @@
 #include "result_file.h"
 
+#include <QCryptographicHash>
 #include <QFile>
 
 #include <fcntl.h>
@@ -56,6 +57,12 @@ QByteArray ResolveTarget(const QByteArray& path) {
 
 }  // namespace
 
+QByteArray SaveTempPath(const QByteArray& target) {
+    // Short: the target's own name may already be near the length limit.
+    const QByteArray digest = QCryptographicHash::hash(target, QCryptographicHash::Sha1);
+    return DirectoryOf(target) + "/.quelvo-save-" + digest.left(8).toHex();
+}
+
 std::optional<QString> ResultFileName(const QString& folder, const QString& keyword) {
     if (keyword.contains(u'/') || keyword.contains(QChar(0)) || folder.contains(QChar(0)))
         return std::nullopt;
@@ -79,9 +86,25 @@ ResultFileWriter::ResultFileWriter(const QByteArray& charset) : charset_(charset
 
 ResultFileWriter::~ResultFileWriter() { Close(); }
 
+bool ResultFileWriter::Sync(int fd) {
+    ++syncs_;
+    return ::fdatasync(fd) == 0;
+}
+
+bool ResultFileWriter::Flush() {
+    if (fd_ < 0 || !dirty_) return true;
+    dirty_ = false;
+    if (Sync(fd_)) return true;
+    // The disk now holds an unknown tail; the next save writes the whole list afresh.
+    Close();
+    return false;
+}
+
 void ResultFileWriter::Close() {
+    Flush();
     if (fd_ >= 0) ::close(fd_);
     fd_ = -1;
+    dirty_ = false;
     target_.clear();
 }
 
@@ -115,11 +138,12 @@ bool ResultFileWriter::Save(const QString& path, const ResultList& list) {
 bool ResultFileWriter::Append(const ResultList& list) {
     if (written_ == list.size()) return true;
     const QByteArray bytes = Encode(list.entries(), written_);
-    if (!WriteAll(fd_, bytes) || ::fdatasync(fd_) != 0) {
-        // The disk now holds an unknown tail; the next save writes the whole list afresh.
+    if (!WriteAll(fd_, bytes)) {
+        dirty_ = false;  // nothing worth a flush: the tail is unknown
         Close();
         return false;
     }
+    dirty_ = true;
     bytesWritten_ += static_cast<std::uint64_t>(bytes.size());
     size_ += bytes.size();
     written_ = list.size();
@@ -132,29 +156,14 @@ bool ResultFileWriter::Rewrite(const QByteArray& target, const ResultList& list)
     if (exists && (S_ISDIR(existing.st_mode) || ::access(target.constData(), W_OK) != 0))
         return false;  // a read-only file stays as the user left it
 
-    QByteArray temp;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        // A short name of our own: the target's name may already be near the length limit.
-        temp = DirectoryOf(target) + "/.quelvo-save-" + QByteArray::number(::getpid()) + "-" +
-               QByteArray::number(attempt);
-        fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) return false;
-    }
-    if (fd < 0) return false;
-
     const QByteArray bytes = Encode(list.entries(), 0);
-    bool ok = WriteAll(fd, bytes) && ::fdatasync(fd) == 0;
-    if (ok && exists) ::fchmod(fd, existing.st_mode & 07777);
-    ok = ok && ::rename(temp.constData(), target.constData()) == 0;
+    int fd = ReplaceWhole(target, bytes, exists ? &existing : nullptr);
+    if (fd == kFolderRefused) fd = RewriteInPlace(target, bytes);
     struct stat st {};
-    ok = ok && ::fstat(fd, &st) == 0;
-    if (!ok) {
-        ::close(fd);
-        ::unlink(temp.constData());
+    if (fd < 0 || ::fstat(fd, &st) != 0) {
+        if (fd >= 0) ::close(fd);
         return false;
     }
-    SyncDirectory(DirectoryOf(target));
 
     fd_ = fd;
     target_ = target;
@@ -166,6 +175,41 @@ bool ResultFileWriter::Rewrite(const QByteArray& target, const ResultList& list)
     bytesWritten_ += static_cast<std::uint64_t>(bytes.size());
     ++rewrites_;
     return true;
+}
+
+int ResultFileWriter::ReplaceWhole(const QByteArray& target, const QByteArray& bytes,
+                                   const struct stat* existing) {
+    const QByteArray temp = SaveTempPath(target);
+    ::unlink(temp.constData());  // left by a crash between creating it and renaming it
+    const int fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) return kFolderRefused;
+    // Synced before the rename, so a power cut leaves the old file or the new one, never an
+    // empty one.
+    int outcome = fd;
+    if (!WriteAll(fd, bytes) || !Sync(fd)) {
+        outcome = kWriteFailed;  // a full disk: writing the file in place would only truncate it
+    } else {
+        if (existing) ::fchmod(fd, existing->st_mode & 07777);
+        if (::rename(temp.constData(), target.constData()) != 0) outcome = kFolderRefused;
+    }
+    if (outcome != fd) {
+        ::close(fd);
+        ::unlink(temp.constData());
+        return outcome;
+    }
+    SyncDirectory(DirectoryOf(target));
+    return fd;
+}
+
+// Truncating first may leave a short file after a power cut, so this is only the fallback.
+int ResultFileWriter::RewriteInPlace(const QByteArray& target, const QByteArray& bytes) {
+    const int fd = ::open(target.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) return kWriteFailed;
+    if (!WriteAll(fd, bytes) || !Sync(fd)) {
+        ::close(fd);
+        return kWriteFailed;
+    }
+    return fd;
 }
 
 }  // namespace mining

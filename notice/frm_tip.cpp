@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QThread>
+#include <QWindow>
 
 #include "notice/hide_scroll_bars.h"
 #include "notice/page_address.h"
@@ -35,6 +36,8 @@ FrmTip::FrmTip(ScreenMetricsSource screen)
 
     // The browser overhangs the client area on every side, hiding the page's margin and the
     // places where scroll bars would sit; the strips cover its right and bottom edges.
+    WebBrowser1.setPage(&page_);
+    WebBrowser1.setContextMenuPolicy(Qt::NoContextMenu);
     WebBrowser1.setGeometry(TwipsRect(-120, -120, 4335, 3375));
     Picture1.setGeometry(TwipsRect(3948, 0, 495, 3375));
     Picture2.setGeometry(TwipsRect(-240, 2980, 4695, 255));
@@ -58,7 +61,22 @@ void FrmTip::Form_Load() {
     Timer1.start();
 }
 
+void FrmTip::FitOuterSize() {
+    const QWindow* window = windowHandle();
+    const QMargins frame = window ? window->frameMargins() : QMargins();
+    const QSize client(TwipsToPixels(kClientWidthTwips) - frame.left() - frame.right(),
+                       TwipsToPixels(kClientHeightTwips) - frame.top() - frame.bottom());
+    if (size() != client) setFixedSize(client);
+}
+
+void FrmTip::showEvent(QShowEvent* event) {
+    FitOuterSize();
+    QWidget::showEvent(event);
+}
+
 void FrmTip::Timer1_Timer() {
+    // The window system may add the frame only some time after the window is shown.
+    FitOuterSize();
     const RiseStep step = Rise(screen_(), WindowTwips(), position_.top);
     MoveTwips(step.position);
     if (step.resting) Timer1.stop();
@@ -67,7 +85,7 @@ void FrmTip::Timer1_Timer() {
 void FrmTip::WebBrowser1_DocumentComplete(bool) { HideScrollBars(); }
 
 void FrmTip::Navigate(const QString& address) {
-    if (IsWebAddress(address)) WebBrowser1.load(QUrl(address, QUrl::StrictMode));
+    if (const QUrl url = WebPageUrl(address); !url.isEmpty()) WebBrowser1.load(url);
 }
 
 void FrmTip::HideScrollBars() { notice::HideScrollBars(*WebBrowser1.page()); }

@@ -8,10 +8,12 @@
 #include <functional>
 #include <utility>
 
+#include "notice/outside_links.h"
 #include "notice/popup_placement.h"
 #include "notice/screen_metrics.h"
 
 class QCloseEvent;
+class QShowEvent;
 
 namespace notice {
 
@@ -54,6 +56,7 @@ class FrmTip : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void Form_Load();
@@ -61,11 +64,15 @@ class FrmTip : public QWidget {
     void Form_Unload();
     void FadeOut();
 
+    // The design's client size is the outer size, title bar and border included: the client area
+    // is what the frame leaves of it. Known only once the window system has framed the window.
+    void FitOuterSize();
     // The outer size (title bar and border included, once the window system has added them).
     QSize WindowTwips() const;
     void MoveTwips(TwipsPoint position);
 
     ScreenMetricsSource screen_;
+    OutsideLinkPage page_;  // before the view, which must go first
     QWebEngineView WebBrowser1;
     QFrame Picture1;
     QFrame Picture2;

@@ -4,6 +4,8 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
+#include <algorithm>
+
 namespace web {
 
 namespace {
@@ -35,6 +37,11 @@ void ModHttp::AbortAll() {
     const auto replies = replies_;
     for (const auto& reply : replies)
         if (reply) reply->abort();
+}
+
+int ModHttp::Unanswered() const {
+    return static_cast<int>(std::count_if(replies_.begin(), replies_.end(),
+                                          [](const auto& r) { return r && !r->isFinished(); }));
 }
 
 HttpResult ModHttp::Get(const QUrl& url) {

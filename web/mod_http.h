@@ -52,6 +52,9 @@ class ModHttp : public QObject {
     // Ends every outstanding request; their waits return as failures.
     void AbortAll();
     int Outstanding() const { return static_cast<int>(replies_.size()); }
+    // Requests still waiting for their answer; an answered one stays outstanding until its wait
+    // has returned, which a wait nested in it can delay.
+    int Unanswered() const;
 
     void setTransferTimeoutMs(int ms) { transferTimeoutMs_ = ms; }
     int transferTimeoutMs() const { return transferTimeoutMs_; }

@@ -84,9 +84,15 @@ TEST(FrmMainWindow, ControlsCaptionsAndPositions) {
     EXPECT_TRUE(rig.get<QLabel>("Label3").styleSheet().contains("red"));
     EXPECT_EQ(rig.get<QLabel>("Label2").cursor().shape(), Qt::PointingHandCursor);
     EXPECT_FALSE(rig.get<QWidget>("ucAniGIF3").isVisible());
-    // Storage boxes lie right of the client area, where nobody sees them.
-    for (const char* hidden : {"Text1(0)", "Text1(1)", "Text1(2)", "Text1(3)", "Text2"})
+    // Storage boxes lie right of the client area, where nobody sees them, and out of the
+    // keyboard's reach, where nobody types into them.
+    for (const char* hidden : {"Text1(0)", "Text1(1)", "Text1(2)", "Text1(3)", "Text2"}) {
         EXPECT_GE(rig.get<QLineEdit>(hidden).x(), w.width()) << hidden;
+        EXPECT_EQ(rig.get<QLineEdit>(hidden).focusPolicy(), Qt::NoFocus) << hidden;
+    }
+    // A keyword that looks like markup shows as typed.
+    for (QLabel* label : w.findChildren<QLabel*>())
+        EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
     EXPECT_EQ(rig.get<QLineEdit>("Text2").text(),
               QStringLiteral("<li><a trace=\"relatedSearch\" href="));
 }

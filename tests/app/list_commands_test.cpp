@@ -1,10 +1,16 @@
+#include <QDir>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QWindow>
 
 #include <gtest/gtest.h>
+
+#include <utility>
 
 #include "support/engine_pages.h"
 #include "window_rig.h"
@@ -15,11 +21,13 @@ struct ListRig : WindowRig {
     QListWidget& list() { return get<QListWidget>("List1"); }
     // A double click as the window system delivers it (press, release, press, release) at a
     // point of the list box's viewport: on an item, or on empty space.
-    void doubleClick(QPoint at) {
-        QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {},
+    void doubleClick(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseDClick(window->windowHandle(), button, {},
                            list().viewport()->mapTo(window.get(), at));
     }
-    void doubleClickRow(int row) { doubleClick(list().visualItemRect(list().item(row)).center()); }
+    void doubleClickRow(int row, Qt::MouseButton button = Qt::LeftButton) {
+        doubleClick(list().visualItemRect(list().item(row)).center(), button);
+    }
     std::string lastOpened() const {
         return browser.opened.value(browser.opened.size() - 1).toEncoded().toStdString();
     }
@@ -37,11 +45,44 @@ TEST(FolderPicker, ChosenFolderGoesIntoTheBoxCancelLeavesIt) {
     EXPECT_EQ(rig.dialogs.folderTitles, QStringList(2, QStringLiteral("请选择保存路径")));
 }
 
+// The real picker, answered by cancelling it once it shows.
+TEST(FolderPicker, StartsAtTheDesktopOrAtHomeWithoutOne) {
+    QTemporaryDir root;
+    ASSERT_TRUE(QDir(root.path()).mkpath("with/Desktop") && QDir(root.path()).mkpath("without"));
+    const QByteArray home = qgetenv("HOME");
+    const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(root.filePath("config")));  // no user folders
+    for (const auto& [user, start] : {std::pair{"with", "with/Desktop"}, {"without", "without"}}) {
+        qputenv("HOME", QFile::encodeName(root.filePath(user)));
+        QString shown;
+        QTimer cancel;
+        QObject::connect(&cancel, &QTimer::timeout, [&] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* dialog = qobject_cast<QFileDialog*>(w); dialog && dialog->isVisible()) {
+                    shown = dialog->directory().absolutePath();
+                    dialog->reject();
+                }
+        });
+        cancel.start(10);
+        QtDialogs dialogs;
+        EXPECT_EQ(dialogs.PickFolder(nullptr, QStringLiteral("请选择保存路径")), std::nullopt);
+        EXPECT_EQ(shown, root.filePath(start));
+    }
+    qputenv("HOME", home);
+    config.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", config);
+}
+
 TEST(ListDoubleClick, OpensTheEngineSelectedNowEvenOnAnEmptyList) {
     ListRig rig;
     rig.server.setPage(sim::Engine::Baidu, "A", BaiduPage({"手机 壳&x"}));
     rig.mine("A");
     ASSERT_EQ(rig.list().count(), 2);
+    // Only the left button's double click opens a page.
+    for (const auto button : {Qt::RightButton, Qt::MiddleButton}) {
+        rig.doubleClickRow(1, button);
+        rig.doubleClick({20, 200}, button);
+    }
+    EXPECT_TRUE(rig.browser.opened.isEmpty());
     const struct {
         const char* option;
         const char* search;

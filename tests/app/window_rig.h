@@ -56,9 +56,11 @@ struct WindowRig {
     UrlCatcher browser;
     std::unique_ptr<FrmMain> window;
 
-    WindowRig() {
+    // `prepare` sets up the server before the window makes its first requests.
+    explicit WindowRig(const std::function<void(sim::SimServer&)>& prepare = {}) {
         EXPECT_TRUE(server.listen(0));
         server.setEngineOptions({0, 0, sim::BodyCharset::Utf8, 0});
+        if (prepare) prepare(server);
         AppConfig config;
         config.hosts = {server.baseUrl(), server.baseUrl(), server.baseUrl()};
         config.vendor = server.baseUrl();

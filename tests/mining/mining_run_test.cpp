@@ -112,21 +112,17 @@ TEST(RunOverHttp, KeywordsReachTheEngineIntact) {
     EXPECT_EQ(rig.server.requests().at(0).keyword, rig.view.key);
 }
 
-TEST(RunOverHttp, FailuresOfEveryKindSkipTheKeywordAndTheRunGoesOn) {
-    for (const auto fault : {sim::Fault::Reset, sim::Fault::Stall, sim::Fault::Oversize,
-                             sim::Fault::HttpError, sim::Fault::EmptyBody}) {
-        Rig rig(true);
-        rig.http.setTransferTimeoutMs(300);
-        rig.server.setEngineOptions({2, 1, sim::BodyCharset::Utf8, 0});
-        rig.view.key = QStringLiteral("k");
-        const QStringList children = sim::RelatedKeywords("k", rig.server.engineOptions());
-        rig.server.setFaultFor(children.value(0) == "k" ? children.value(1) : children.value(0),
-                               fault, 404);
-        rig.run->CmdStart_Click();
-        EXPECT_EQ(rig.view.list.entries(), ExpectedBreadthFirst("k", rig.server.engineOptions()))
-            << int(fault);
-        EXPECT_TRUE(rig.view.statuses.last().startsWith(QStringLiteral("恭喜！全部挖掘完成")));
-    }
+// The kinds of failed fetch are told apart by the HTTP client's own tests; here one stands for all.
+TEST(RunOverHttp, AFailedFetchSkipsTheKeywordAndTheRunGoesOn) {
+    Rig rig(true);
+    rig.server.setEngineOptions({2, 1, sim::BodyCharset::Utf8, 0});
+    rig.view.key = QStringLiteral("k");
+    const QStringList children = sim::RelatedKeywords("k", rig.server.engineOptions());
+    rig.server.setFaultFor(children.value(0) == "k" ? children.value(1) : children.value(0),
+                           sim::Fault::Reset);
+    rig.run->CmdStart_Click();
+    EXPECT_EQ(rig.view.list.entries(), ExpectedBreadthFirst("k", rig.server.engineOptions()));
+    EXPECT_TRUE(rig.view.statuses.last().startsWith(QStringLiteral("恭喜！全部挖掘完成")));
 }
 
 TEST(MiningRun, UserActionsDuringAFetchApplyFromTheNextStep) {
@@ -167,12 +163,15 @@ TEST(MiningRun, ResultFileFollowsTheListAndTheKeywordBox) {
     Rig rig;
     rig.view.key = "A";
     rig.view.folder = dir.path();
-    rig.server.setPage(sim::Engine::Baidu, "A", BaiduPage({"B", "a/b"}));
+    rig.server.setPage(sim::Engine::Baidu, "A", BaiduPage({"B", "a/b", "D"}));
     rig.server.setPage(sim::Engine::Baidu, "B", BaiduPage({"C"}));
     rig.during("B", [&] { rig.view.key = "Z"; });
     rig.run->CmdStart_Click();
-    EXPECT_EQ(ReadAll(dir.filePath("长尾关键词：A.txt")), QByteArray("A\r\nB\r\na/b\r\n"));
-    EXPECT_EQ(ReadAll(dir.filePath("长尾关键词：Z.txt")), QByteArray("A\r\nB\r\na/b\r\nC\r\n"));
+    EXPECT_EQ(ReadAll(dir.filePath("长尾关键词：A.txt")), QByteArray("A\r\nB\r\na/b\r\nD\r\n"));
+    EXPECT_EQ(ReadAll(dir.filePath("长尾关键词：Z.txt")),
+              QByteArray("A\r\nB\r\na/b\r\nD\r\nC\r\n"));
+    // To the disk once a page, not once an addition: A's file whole, then A's page; Z's file whole.
+    EXPECT_EQ(rig.run->Writer().syncs(), 3);
 }
 
 TEST(MiningRun, StopsAddingAtTheListLimit) {

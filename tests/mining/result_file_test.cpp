@@ -6,6 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <functional>
 
 #include "mining/result_file.h"
 
@@ -24,6 +28,25 @@ ResultList ListOf(std::initializer_list<const char*> entries) {
     return list;
 }
 
+// Runs `save` as a user who owns neither the folder nor the file. Root passes every permission
+// check, so as root a child process gives root up first.
+bool SavedAsAnotherUser(const std::function<bool()>& save) {
+    if (::geteuid() != 0) return save();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const uid_t nobody = 65534;
+        if (::setgid(nobody) != 0 || ::setuid(nobody) != 0) ::_exit(2);
+        ::_exit(save() ? 0 : 1);
+    }
+    int status = 0;
+    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) &&
+           WEXITSTATUS(status) == 0;
+}
+
+void Chmod(const QString& path, mode_t mode) {
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), mode), 0) << path.toStdString();
+}
+
 }  // namespace
 
 TEST(ResultFileName, FolderKeywordAndRefusedNames) {
@@ -39,6 +62,11 @@ TEST(ResultFileName, FolderKeywordAndRefusedNames) {
 TEST(ResultFileWriter, HoldsExactlyTheListAfterEverySaveAndAppendsOnlyTheNewLines) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("r.txt"));
+    // A temporary file a crash left between its creation and its rename.
+    const QString stale = QFile::decodeName(SaveTempPath(QFile::encodeName(path)));
+    QFile crashed(stale);
+    ASSERT_TRUE(crashed.open(QIODevice::WriteOnly));
+    crashed.close();
     ResultFileWriter writer("UTF-8");
     ResultList list = ListOf({"手机"});
     list.append(QStringLiteral("苹果手机"));
@@ -58,8 +86,42 @@ TEST(ResultFileWriter, HoldsExactlyTheListAfterEverySaveAndAppendsOnlyTheNewLine
     ASSERT_TRUE(writer.Save(path, list));
     EXPECT_EQ(ReadAll(path), QByteArray("x\r\n"));
     EXPECT_EQ(writer.rewrites(), 2);
-    // No temporary files are left behind.
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    // No temporary files are left behind, not even the crash's.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"r.txt"});
+}
+
+// A pre-made file in a folder the user cannot write, another user's file in a sticky folder: the
+// file is writable, its folder refuses the temporary file or the rename.
+TEST(ResultFileWriter, WritesInPlaceWhereOnlyTheFileIsWritable) {
+    const struct {
+        const char* name;
+        mode_t folderMode;
+        bool needsRoot;  // only root can make a file that another user may write but not own
+    } folders[] = {{"closed", 0555, false}, {"sticky", 01777, true}};
+    QTemporaryDir dir;
+    Chmod(dir.path(), 0755);
+    for (const auto& f : folders) {
+        SCOPED_TRACE(f.name);
+        if (f.needsRoot && ::geteuid() != 0) continue;
+        ASSERT_TRUE(QDir(dir.path()).mkdir(f.name));
+        const QString folder = dir.filePath(f.name);
+        const QString path = folder + "/r.txt";
+        QFile premade(path);
+        ASSERT_TRUE(premade.open(QIODevice::WriteOnly));
+        premade.write("old\r\n");
+        premade.close();
+        Chmod(path, 0666);
+        Chmod(folder, f.folderMode);
+        EXPECT_TRUE(SavedAsAnotherUser([&] {
+            ResultFileWriter writer("UTF-8");
+            ResultList list = ListOf({"a"});
+            if (!writer.Save(path, list) || !list.append(QStringLiteral("b"))) return false;
+            return writer.Save(path, list);
+        }));
+        EXPECT_EQ(ReadAll(path), QByteArray("a\r\nb\r\n"));
+        EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"r.txt"});
+        Chmod(folder, 0755);
+    }
 }
 
 TEST(ResultFileWriter, RewritesWholeWhenTheFileChangedBehindItsBack) {

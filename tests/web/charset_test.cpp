@@ -19,40 +19,34 @@ QByteArray B(std::initializer_list<int> bytes) {
 }
 }  // namespace
 
-TEST(IsUtf8, ShortBodiesAndPlainAsciiAreNot) {
-    EXPECT_FALSE(IsUtf8(QByteArray()));
-    EXPECT_FALSE(IsUtf8(B({0xE4})));
-    EXPECT_FALSE(IsUtf8(B({0xC3, 0xA9})));  // a whole two-byte sequence, but too short
-    EXPECT_FALSE(IsUtf8("plain ascii page"));
-}
-
-TEST(IsUtf8, ByteOrderMarkDecidesAlone) {
-    EXPECT_TRUE(IsUtf8(B({0xEF, 0xBB, 0xBF})));
-    EXPECT_TRUE(IsUtf8(B({0xEF, 0xBB, 0xBF, 0xD6, 0xD0})));
-}
-
-TEST(IsUtf8, SequencesAndTheirTruncations) {
-    EXPECT_TRUE(IsUtf8(QStringLiteral("手机 price").toUtf8()));
-    EXPECT_TRUE(IsUtf8(QStringLiteral("café!").toUtf8()));
-    // GBK 中 (D6 D0) fails both the two- and the three-byte pattern.
-    EXPECT_FALSE(IsUtf8(Gbk(QStringLiteral("中文网页"))));
-    EXPECT_FALSE(IsUtf8(QByteArray("abc") + B({0xC3})));        // lead byte last
-    EXPECT_FALSE(IsUtf8(QByteArray("abc") + B({0xE6, 0x89})));  // three-byte lead near end
-    EXPECT_FALSE(IsUtf8(QByteArray("abc") + B({0xE6})));
-    // Leads C0/C1 and surrogates pass as before.
-    EXPECT_TRUE(IsUtf8(QByteArray("ab") + B({0xC0, 0x80})));
-    EXPECT_TRUE(IsUtf8(QByteArray("ab") + B({0xED, 0xA0, 0x80})));
-}
-
-TEST(IsUtf8, FourByteSequencesCountAsUtf8) {
-    const QByteArray page = QStringLiteral("<p>手机 😀 推荐</p>").toUtf8();
-    EXPECT_TRUE(IsUtf8(page));
-    EXPECT_EQ(BytesToText(page), QStringLiteral("<p>手机 😀 推荐</p>"));
-    EXPECT_TRUE(IsUtf8(QByteArray("ab") + B({0xF0, 0x9F, 0x98, 0x80})));
-    // Not a sequence: too short, bad continuation, or a lead beyond F4.
-    EXPECT_FALSE(IsUtf8(QByteArray("ab") + B({0xF0, 0x9F, 0x98})));
-    EXPECT_FALSE(IsUtf8(QByteArray("ab") + B({0xF0, 0x9F, 0x41, 0x80})));
-    EXPECT_FALSE(IsUtf8(QByteArray("ab") + B({0xF5, 0x80, 0x80, 0x80})));
+TEST(IsUtf8, ByTheBytesAlone) {
+    const struct {
+        const char* what;
+        QByteArray body;
+        bool utf8;
+    } cases[] = {
+        {"empty", QByteArray(), false},
+        {"one byte", B({0xE4}), false},
+        {"a whole two-byte sequence, but too short", B({0xC3, 0xA9}), false},
+        {"plain ASCII", "plain ascii page", false},
+        {"mark alone", B({0xEF, 0xBB, 0xBF}), true},
+        {"mark decides whatever follows", B({0xEF, 0xBB, 0xBF, 0xD6, 0xD0}), true},
+        {"Chinese", QStringLiteral("手机 price").toUtf8(), true},
+        {"Latin", QStringLiteral("café!").toUtf8(), true},
+        {"GBK 中 fails both patterns", Gbk(QStringLiteral("中文网页")), false},
+        {"lead byte last", QByteArray("abc") + B({0xC3}), false},
+        {"three-byte lead near the end", QByteArray("abc") + B({0xE6, 0x89}), false},
+        {"three-byte lead last", QByteArray("abc") + B({0xE6}), false},
+        {"lead C0 passes", QByteArray("ab") + B({0xC0, 0x80}), true},
+        {"surrogate passes", QByteArray("ab") + B({0xED, 0xA0, 0x80}), true},
+        {"four-byte sequence", QByteArray("ab") + B({0xF0, 0x9F, 0x98, 0x80}), true},
+        {"four-byte lead, too short", QByteArray("ab") + B({0xF0, 0x9F, 0x98}), false},
+        {"four-byte lead, bad continuation", QByteArray("ab") + B({0xF0, 0x9F, 0x41, 0x80}), false},
+        {"lead beyond F4", QByteArray("ab") + B({0xF5, 0x80, 0x80, 0x80}), false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(IsUtf8(c.body), c.utf8) << c.what;
+    EXPECT_EQ(BytesToText(QStringLiteral("<p>手机 😀 推荐</p>").toUtf8()),
+              QStringLiteral("<p>手机 😀 推荐</p>"));
 }
 
 TEST(BytesToText, Utf8WithOrWithoutMarkAndGbk) {
