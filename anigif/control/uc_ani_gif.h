@@ -4,12 +4,15 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "control/ani_gif_host.h"
 #include "control/array_bytes.h"
 #include "decode/ani_gif_data.h"
+#include "decode/gif_picture.h"
 #include "raster/surface.h"
 #include "render/compute_scale.h"
 
@@ -82,6 +85,22 @@ class ucAniGIF {
     std::int32_t DelayAnimation() const { return delayAnimation_; }
     void SetDelayAnimation(std::int32_t mode);
 
+    // --- Colour tables and pictures. ---
+    // Table 0 is the global table, n (1..FrameCount) frame n's own table; colours are red * 65536
+    // + green * 256 + blue. False (and `paletteEntries` untouched) when nothing is loaded, the
+    // table does not exist (a frame that uses the global table has none of its own) or is empty.
+    bool GetPalette(std::int32_t FrameIndex, std::vector<std::uint32_t>& paletteEntries);
+    // Replaces the table's colours with the first entries of `paletteEntries`, which must hold at
+    // least as many as the table has; the next repaint shows them.
+    bool SetPalette(std::int32_t FrameIndex, std::span<const std::uint32_t> paletteEntries);
+    // Keeps one copy of every table for RestoreColorTables; False when a copy is already held.
+    bool CacheColorTables();
+    // Puts the copy back (and lets go of it when asked); False when there is none. No repaint.
+    bool RestoreColorTables(bool bReleaseCache);
+    void Refresh() { host_.Repaint(); }
+    // The frame shown, as a new one-frame GIF; nothing while no frame is shown.
+    std::optional<GifPicture> AnimatedGIF() const;
+
     // --- Events. By-reference arguments are for the handler; only Cancel is read back. ---
     std::function<void(std::int32_t FrameIndex, bool& viaTimer)> FrameChanged;
     std::function<void(float gifWidth, float gifHeight, bool& Cancel)> RemoteLoadComplete;
@@ -113,6 +132,8 @@ class ucAniGIF {
     void FinishPendingBuild();
     void ShowFrame(std::int32_t frame);
     void RepaintUnlessPlaying();
+    ColorTable* PaletteTable(std::int32_t frameIndex);
+    bool PauseIfPlaying();
     bool SetAnimationTimer(TimerMode mode);
     std::int32_t FrameInterval() const;
     void OnBuildTimer();

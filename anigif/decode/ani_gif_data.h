@@ -29,6 +29,10 @@ struct AniGifData {
     // While parsing: local tables read so far. After building: the table loaded into the strip's
     // colour table, -1 for none.
     std::int32_t LastColorTable = 0;
+    // A copy of the tables (and of LastColorTable) taken for a later restore.
+    std::vector<ColorTable> ColorTableCache;
+    std::int32_t ColorTableCacheLast = 0;
+    bool ColorTableCacheValid = false;
 
     // All frames side by side, as colour indices. Frames from FramesBuilt on are not decoded yet:
     // their columns hold index 0, and drawing, mirroring and export leave them alone.

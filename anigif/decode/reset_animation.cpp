@@ -15,6 +15,8 @@ void ResetAnimation(AniGifData& d) {
     d.SavedCanvas = {};
     d.SavedMask = {};
     d.ColorTables = {};
+    d.ColorTableCache = {};
+    d.ColorTableCacheValid = false;
     d.MaskPalette.reset();
     d.FrameSpans = {};
     d.FrameGifBuffer = {};

@@ -1,10 +1,12 @@
 // anigif frames FILE --out DIR [--background RRGGBB] [--stretch N --size WxH] [--mirror M]
+// anigif export FILE FRAME OUT.gif [--mirror M]
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <cstdio>
 
+#include "tool/export_command.h"
 #include "tool/frames_command.h"
 
 namespace {
@@ -24,11 +26,15 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("anigif"));
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
-        "Writes every frame of one pass of an animated GIF as PNG files 1.png, 2.png, ..., "
-        "drawn as the GIF control draws them."));
+        "frames: writes every frame of one pass of an animated GIF as PNG files 1.png, 2.png, "
+        "..., drawn as the GIF control draws them.\n"
+        "export: writes one frame (counted from 1) as a one-frame GIF, as the GIF control "
+        "exports it."));
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("frames"), QStringLiteral("The command."));
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("frames or export."));
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The GIF image."));
+    parser.addPositionalArgument(QStringLiteral("[FRAME OUT.gif]"),
+                                 QStringLiteral("export: the frame and the file to write."));
     const QCommandLineOption out(QStringLiteral("out"), QStringLiteral("Folder for the PNG files."),
                                  QStringLiteral("DIR"));
     const QCommandLineOption background(
@@ -50,14 +56,33 @@ int main(int argc, char** argv) {
     if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
 
     const QStringList args = parser.positionalArguments();
+    bool ok = true;
+    std::int32_t mirrorMode = 0;
+    if (parser.isSet(mirror)) {
+        mirrorMode = parser.value(mirror).toInt(&ok);
+        if (!ok || mirrorMode < 0 || mirrorMode > 3)
+            return Usage(QStringLiteral("--mirror takes 0 to 3"));
+    }
+    if (!args.isEmpty() && args[0] == QStringLiteral("export")) {
+        if (args.size() != 4) return Usage(QStringLiteral("expected: export FILE FRAME OUT.gif"));
+        const int frame = args[2].toInt(&ok);
+        if (!ok) return Usage(QStringLiteral("FRAME is a frame number, counted from 1"));
+        if (const std::optional<QString> error =
+                anigif::ExportFrame(args[1], frame, mirrorMode, args[3])) {
+            std::fprintf(stderr, "anigif: %s\n", qPrintable(*error));
+            return kFailed;
+        }
+        return 0;
+    }
     if (args.size() != 2 || args[0] != QStringLiteral("frames"))
-        return Usage(QStringLiteral("expected: frames FILE --out DIR"));
+        return Usage(
+            QStringLiteral("expected: frames FILE --out DIR, or export FILE FRAME OUT.gif"));
     if (!parser.isSet(out)) return Usage(QStringLiteral("--out DIR is required"));
 
     anigif::FramesRequest request;
     request.file = args[1];
     request.outDir = parser.value(out);
-    bool ok = true;
+    request.mirror = mirrorMode;
     if (parser.isSet(background)) {
         const QString hex = parser.value(background);
         const uint rgb = hex.toUInt(&ok, 16);
@@ -76,11 +101,6 @@ int main(int argc, char** argv) {
             return Usage(QStringLiteral("--size takes WxH, for instance 64x48"));
         request.width = m.captured(1).toInt();
         request.height = m.captured(2).toInt();
-    }
-    if (parser.isSet(mirror)) {
-        request.mirror = parser.value(mirror).toInt(&ok);
-        if (!ok || request.mirror < 0 || request.mirror > 3)
-            return Usage(QStringLiteral("--mirror takes 0 to 3"));
     }
     if (const std::optional<QString> error = anigif::WriteFramePngs(request)) {
         std::fprintf(stderr, "anigif: %s\n", qPrintable(*error));

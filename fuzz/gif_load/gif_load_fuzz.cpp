@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to LoadAnimatedGIF_Array, in run mode (all frames at once, and deferred
 // through the timer) and in design mode, and to the remote path as a finished download; draws
-// every frame of a pass unscaled, at half and at double size, and mirrored. Any crash, sanitizer
-// report or leak is a finding.
+// every frame of a pass unscaled, at half and at double size, and mirrored, and exports each. Any
+// crash, sanitizer report or leak is a finding.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -65,6 +65,7 @@ void DrawPass(anigif::ucAniGIF& gif, FuzzHost& host, double scale, int mirror) {
     anigif::Surface32 surface(host.client.Width, host.client.Height);
     for (int i = 0; i < std::min(gif.FrameCount(), kMaxFrames); ++i) {
         gif.UserControl_Paint(surface);
+        gif.AnimatedGIF();
         gif.SetAction(3);
     }
 }

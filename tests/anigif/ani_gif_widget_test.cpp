@@ -5,6 +5,7 @@
 #include <QHttpServerResponse>
 
 #include "control/qt/ani_gif_widget.h"
+#include "control/qt/gif_picture_image.h"
 #include "gif_builder.h"
 #include "support/wait_until.h"
 
@@ -56,6 +57,10 @@ TEST_F(AniGifWidgetTest, RemoteLoadThroughTheNetworkThenDeferredBuildThroughQTim
     widget.resize(6, 4);
     gif.SetAction(0);
     EXPECT_EQ(widget.grab().toImage().pixel(0, 0), 0xFF01FE03u);  // index 1 of the table
+    // The frame shown as a picture for Qt callers.
+    const QImage picture = ToQImage(gif.AnimatedGIF());
+    EXPECT_EQ(picture.size(), QSize(6, 4));
+    EXPECT_EQ(picture.pixel(0, 0), 0xFF01FE03u);
     gif.SetAction(1);
     widget.hide();
     EXPECT_EQ(gif.Action(), 2);

@@ -1,0 +1,165 @@
+// Colour tables read and replaced in place, and the frame shown exported as a new GIF that an
+// independent decoder (giflib) reads back to the same colours and indices.
+#include <gif_lib.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <numeric>
+#include <span>
+
+#include "control/uc_ani_gif.h"
+#include "fake_host.h"
+#include "gif_builder.h"
+
+namespace anigif {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using Entries = std::vector<std::uint32_t>;
+
+int ReadSpan(GifFileType* gif, GifByteType* out, int n) {
+    auto& rest = *static_cast<std::span<const std::uint8_t>*>(gif->UserData);
+    const std::size_t k = std::min(rest.size(), static_cast<std::size_t>(n));
+    std::copy_n(rest.begin(), k, out);
+    rest = rest.subspan(k);
+    return static_cast<int>(k);
+}
+
+// The frame shown, exported, must decode to its column of the strip, its table padded to 256
+// entries with black, and a transparency block exactly when the frame has one.
+void ExpectExportedAsShown(const ucAniGIF& gif) {
+    const std::optional<GifPicture> picture = gif.AnimatedGIF();
+    ASSERT_TRUE(picture);
+    const AniGifData& d = gif.Data();
+    const auto index = static_cast<std::size_t>(gif.CurrentFrame() - 1);
+    const FrameRecord& r = d.Frames[index];
+    std::span<const std::uint8_t> rest(picture->Bytes);
+    int error = 0;
+    std::unique_ptr<GifFileType, void (*)(GifFileType*)> ref(
+        DGifOpen(&rest, ReadSpan, &error), [](GifFileType* g) { DGifCloseFile(g, nullptr); });
+    ASSERT_TRUE(ref);
+    ASSERT_EQ(DGifSlurp(ref.get()), GIF_OK);
+    ASSERT_EQ(ref->ImageCount, 1);
+    ASSERT_EQ(std::tie(ref->SWidth, ref->SHeight), std::tie(r.Width, r.Height));
+    ASSERT_EQ(ref->SColorMap->ColorCount, 256);
+    const ColorTable& table = d.ColorTables[std::size_t(r.ColorTable)];
+    for (std::uint32_t k = 0; k < 256; ++k) {
+        const GifColorType& c = ref->SColorMap->Colors[k];
+        const std::uint32_t want = k < table[kColorTableCountSlot] ? table[k] : 0;
+        ASSERT_EQ(std::uint32_t(c.Red << 16 | c.Green << 8 | c.Blue), want) << "colour " << k;
+    }
+    GraphicsControlBlock gcb{};
+    const bool hasBlock = DGifSavedExtensionToGCB(ref.get(), 0, &gcb) == GIF_OK;
+    EXPECT_EQ(hasBlock, r.HasTransparency == 1);
+    EXPECT_EQ(hasBlock ? gcb.TransparentColor : -1, hasBlock ? int{r.TransIndex} : -1);
+    // Without the block the image starts right after the 256-entry table.
+    EXPECT_EQ(picture->Bytes[hasBlock ? 789 : 781], 0x2C);
+    for (int y = 0; y < r.Height; ++y) {
+        const std::uint8_t* row = d.Strip.ColumnRow(index, y);
+        ASSERT_TRUE(std::equal(row, row + r.Width, ref->SavedImages[0].RasterBits + y * r.Width))
+            << "row " << y;
+    }
+}
+
+struct PaletteExport : ::testing::Test {
+    FakeHost host;
+    ucAniGIF gif{host};
+    void SetUp() override { gif.SetDelayAnimation(0); }
+};
+
+TEST_F(PaletteExport, ExportedFramesDecodeToWhatTheStripHolds) {
+    EXPECT_FALSE(gif.AnimatedGIF());  // nothing shown
+    // 200 x 160 of varied 8-bit indices needs far more than 4096 codes: clear codes mid-stream.
+    Bytes varied(200 * 160);
+    for (std::size_t i = 0; i < varied.size(); ++i) varied[i] = std::uint8_t(i * 2654435761u >> 13);
+    ASSERT_TRUE(gif.LoadAnimatedGIF_Array(GifBuilder()
+                                              .Header("GIF89a", 200, 160, 2)
+                                              .Image(0, 0, 200, 160, varied, 8)
+                                              .GraphicControl(1, 0, 3)
+                                              .Image(5, 7, 30, 9, GifBuilder::Pattern(30, 9, 2))
+                                              .Bytes()));
+    gif.SetAction(0);
+    ExpectExportedAsShown(gif);
+    gif.SetAction(3);  // a short frame with a 4-entry table and transparency
+    ExpectExportedAsShown(gif);
+    gif.SetPalette(0, Entries{0x010203, 0x040506, 0x070809, 0x0A0B0C});
+    gif.SetMirrored(3);
+    ExpectExportedAsShown(gif);
+}
+
+TEST_F(PaletteExport, TablesAreReadAndReplacedOnlyWhereTheyExist) {
+    ASSERT_TRUE(gif.LoadAnimatedGIF_Array(GifBuilder()
+                                              .Header("GIF89a", 2, 1, 2)
+                                              .Image(0, 0, 2, 1, {1, 2})
+                                              .Image(0, 0, 2, 1, {1, 2}, 8)
+                                              .Bytes()));
+    Entries a{42};
+    EXPECT_FALSE(gif.GetPalette(1, a));  // frame 1 uses the global table
+    EXPECT_FALSE(gif.GetPalette(3, a));
+    EXPECT_FALSE(gif.GetPalette(-1, a));
+    EXPECT_EQ(a, Entries{42});
+    ASSERT_TRUE(gif.GetPalette(0, a));
+    EXPECT_EQ(a.size(), 4u);
+    ASSERT_TRUE(gif.GetPalette(2, a));
+    ASSERT_EQ(a.size(), 256u);
+
+    Entries longer(300);
+    std::iota(longer.begin(), longer.end(), 0x100);
+    EXPECT_FALSE(gif.SetPalette(2, std::span(longer).first(255)));  // too few: nothing changes
+    EXPECT_TRUE(gif.GetPalette(2, a) && a[0] != 0x100);
+    EXPECT_TRUE(gif.SetPalette(2, longer));  // the first 256 are taken
+    EXPECT_TRUE(gif.GetPalette(2, a));
+    EXPECT_EQ(a, Entries(longer.begin(), longer.begin() + 256));
+
+    // Without a global table, table 0 does not exist.
+    ASSERT_TRUE(gif.LoadAnimatedGIF_Array(
+        GifBuilder().Header("GIF89a", 1, 1, 0).Image(0, 0, 1, 1, {1}, 1).Bytes()));
+    a = {42};
+    EXPECT_FALSE(gif.GetPalette(0, a));
+    EXPECT_FALSE(gif.SetPalette(0, Entries(256, 0)));
+    EXPECT_EQ(a, Entries{42});
+}
+
+TEST_F(PaletteExport, NewColoursShowAtTheNextPaintAndTheCacheRestoresTheOriginals) {
+    host.client = {2, 1};
+    ASSERT_TRUE(gif.LoadAnimatedGIF_Array(
+        GifBuilder().Header("GIF89a", 2, 1, 1).Image(0, 0, 2, 1, {0, 1}).Bytes()));
+    auto paint = [this] {
+        Surface32 s(2, 1);
+        gif.UserControl_Paint(s);
+        return Entries{s.Pixel(0, 0) & 0xFFFFFF, s.Pixel(1, 0) & 0xFFFFFF};
+    };
+    const Entries original = paint();
+    EXPECT_TRUE(gif.CacheColorTables());
+    EXPECT_TRUE(gif.SetPalette(0, Entries{0xAA0000, 0x00BB00}));
+    EXPECT_FALSE(gif.CacheColorTables());  // the first copy stays
+    EXPECT_EQ(paint(), (Entries{0xAA0000, 0x00BB00}));
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_TRUE(gif.RestoreColorTables(false));
+        EXPECT_EQ(paint(), original);
+        gif.SetPalette(0, Entries{1, 2});
+    }
+    EXPECT_TRUE(gif.RestoreColorTables(true));
+    EXPECT_FALSE(gif.RestoreColorTables(true));
+}
+
+TEST_F(PaletteExport, PlaybackPausesAroundTheCallsAndPlaysOn) {
+    ASSERT_TRUE(gif.LoadAnimatedGIF_Array(GifBuilder()
+                                              .Header()
+                                              .GraphicControl(0, 10)
+                                              .Image(0, 0, 1, 1, {1})
+                                              .Image(0, 0, 1, 1, {2})
+                                              .Bytes()));
+    host.Advance(60);  // 60 ms into frame 1's 100
+    Entries a;
+    gif.GetPalette(0, a);
+    gif.SetPalette(0, a);
+    EXPECT_EQ(gif.Action(), 1);
+    host.Advance(60);
+    EXPECT_EQ(gif.CurrentFrame(), 1);  // the interval started again at the resume
+    host.Advance(40);
+    EXPECT_EQ(gif.CurrentFrame(), 2);
+}
+
+}  // namespace
+}  // namespace anigif
