@@ -46,6 +46,10 @@ class AniGifHost {
 
     // A setting a designer would save changed; `name` is its key in the saved settings.
     virtual void PropertyChanged(std::string_view /*name*/) {}
+    // The control's enabled state, and its mouse pointer: 0 the default arrow, 99 `icon` (an
+    // image file's bytes), other numbers the desktop's standard pointers.
+    virtual void ApplyEnabled(bool /*enabled*/) {}
+    virtual void ApplyCursor(std::int16_t /*pointer*/, const std::vector<std::uint8_t>& /*icon*/) {}
 };
 
 }  // namespace anigif

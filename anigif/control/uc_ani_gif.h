@@ -11,6 +11,7 @@
 
 #include "control/ani_gif_host.h"
 #include "control/array_bytes.h"
+#include "control/property_bag.h"
 #include "decode/ani_gif_data.h"
 #include "decode/gif_picture.h"
 #include "raster/surface.h"
@@ -85,6 +86,27 @@ class ucAniGIF {
     std::int32_t DelayAnimation() const { return delayAnimation_; }
     void SetDelayAnimation(std::int32_t mode);
 
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool enabled);
+    // An image file's bytes (empty: none). Setting none also sets the pointer back to 0.
+    const std::vector<std::uint8_t>& MouseIcon() const { return mouseIcon_; }
+    void SetMouseIcon(std::vector<std::uint8_t> icon);
+    std::int16_t MousePointer() const { return mousePointer_; }
+    void SetMousePointer(std::int16_t pointer);
+    // Accepted and ignored: the count comes from the image.
+    void SetFrameCount(std::int32_t /*nrFrames*/) {}
+    // In design mode: shows the picture's GIF (frame 1, unscaled), sizes the control to it and
+    // keeps the bytes for saving; none empties the control. Ignored in run mode, where the load
+    // methods are the way in.
+    void SetAnimatedGIF(const std::optional<GifPicture>& aGif);
+
+    // --- Saved settings. ---
+    // Writes the settings a designer keeps, in a fixed order, each only when not at its default;
+    // "GIF" (the image's bytes, empty in run mode once built) always.
+    void WriteProperties(PropertyBag& bag) const;
+    // Restores them and loads the saved image; values a damaged store lacks stay at defaults.
+    void ReadProperties(const PropertyBag& bag);
+
     // --- Colour tables and pictures. ---
     // Table 0 is the global table, n (1..FrameCount) frame n's own table; colours are red * 65536
     // + green * 256 + blue. False (and `paletteEntries` untouched) when nothing is loaded, the
@@ -106,6 +128,13 @@ class ucAniGIF {
     std::function<void(float gifWidth, float gifHeight, bool& Cancel)> RemoteLoadComplete;
     std::function<void()> RemoteLoadFailure;
     std::function<void()> LoopsEnded;
+    std::function<void()> Click;
+    // Button and Shift as the host reports them; x and y in the container's units, whole numbers.
+    using MouseEvent =
+        std::function<void(std::int16_t& Button, std::int16_t& Shift, float& x, float& y)>;
+    MouseEvent MouseDown;
+    MouseEvent MouseMove;
+    MouseEvent MouseUp;
 
     // --- Notifications from the host. ---
     // The control's size changed: applies the Stretch mode to it.
@@ -116,6 +145,14 @@ class ucAniGIF {
     // Hidden: playback pauses. Shown: a paused animation plays on.
     void UserControl_Hide();
     void UserControl_Show();
+    // Mouse input at a position in the control's pixels.
+    void UserControl_MouseDown(std::int16_t button, std::int16_t shift, double x, double y);
+    void UserControl_MouseMove(std::int16_t button, std::int16_t shift, double x, double y);
+    void UserControl_MouseUp(std::int16_t button, std::int16_t shift, double x, double y);
+    void UserControl_Click();
+    // Every point of the control's rectangle hits it, transparent pixels included.
+    static constexpr std::int32_t kHitTestHit = 3;
+    std::int32_t UserControl_HitTest(double /*x*/, double /*y*/) const { return kHitTestHit; }
 
     // The decoded animation, for drawing.
     const AniGifData& Data() const { return data_; }
@@ -140,6 +177,8 @@ class ucAniGIF {
     void OnFrameTimer();
     void OnDownloadBytes(std::vector<std::uint8_t> bytes);
     void OnDownloadFailure();
+    void RaiseMouse(const MouseEvent& event, std::int16_t button, std::int16_t shift, double x,
+                    double y);
     void RaiseFrameChanged(std::int32_t frame, bool viaTimer);
 
     AniGifHost& host_;
@@ -150,6 +189,9 @@ class ucAniGIF {
     std::int32_t minFrameDelay_ = 50;
     std::int32_t steppedDelay_ = 0;
     StretchMode stretch_ = StretchMode::Fit;
+    bool enabled_ = true;
+    std::vector<std::uint8_t> mouseIcon_;
+    std::int16_t mousePointer_ = 0;
     bool resizing_ = false;
     // Frames 2..n wait for the build timer.
     bool buildPending_ = false;

@@ -1,13 +1,18 @@
 // anigif frames FILE --out DIR [--background RRGGBB] [--stretch N --size WxH] [--mirror M]
+// anigif frames --store STORE --out DIR [...]
 // anigif export FILE FRAME OUT.gif [--mirror M]
+// anigif info FILE
+// anigif design FILE --out STORE [--stretch N --loops N --delay MS --mirror M ...]
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <cstdio>
 
+#include "tool/design_command.h"
 #include "tool/export_command.h"
 #include "tool/frames_command.h"
+#include "tool/info_command.h"
 
 namespace {
 
@@ -19,6 +24,52 @@ int Usage(const QString& reason) {
     return kUsage;
 }
 
+int Failed(const QString& reason) {
+    std::fprintf(stderr, "anigif: %s\n", qPrintable(reason));
+    return kFailed;
+}
+
+QCommandLineOption Option(const char* name, const char* help, const char* value = nullptr) {
+    return value ? QCommandLineOption(QString::fromLatin1(name), QString::fromUtf8(help),
+                                      QString::fromLatin1(value))
+                 : QCommandLineOption(QString::fromLatin1(name), QString::fromUtf8(help));
+}
+
+// The options' values, checked: a bad one ends the program with the usage status.
+class Options {
+  public:
+    explicit Options(const QCommandLineParser& parser) : parser_(parser) {}
+
+    std::optional<std::int32_t> Int(const char* name, std::int32_t lo, std::int32_t hi) {
+        const QString key = QString::fromLatin1(name);
+        if (!parser_.isSet(key)) return std::nullopt;
+        bool ok = false;
+        const int v = parser_.value(key).toInt(&ok);
+        if (!ok || v < lo || v > hi)
+            Fail(QStringLiteral("--%1 takes %2 to %3").arg(key).arg(lo).arg(hi));
+        return v;
+    }
+    std::optional<std::uint32_t> Rgb(const char* name) {
+        const QString key = QString::fromLatin1(name);
+        if (!parser_.isSet(key)) return std::nullopt;
+        bool ok = false;
+        const QString hex = parser_.value(key);
+        const uint rgb = hex.toUInt(&ok, 16);
+        if (!ok || hex.size() != 6) Fail(QStringLiteral("--%1 takes RRGGBB").arg(key));
+        return rgb;
+    }
+    const QString& Error() const { return error_; }
+
+  private:
+    void Fail(const QString& reason) {
+        if (error_.isEmpty()) error_ = reason;
+    }
+    const QCommandLineParser& parser_;
+    QString error_;
+};
+
+constexpr std::int32_t kMax = 2147483647;
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -26,85 +77,104 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("anigif"));
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
-        "frames: writes every frame of one pass of an animated GIF as PNG files 1.png, 2.png, "
-        "..., drawn as the GIF control draws them.\n"
-        "export: writes one frame (counted from 1) as a one-frame GIF, as the GIF control "
-        "exports it."));
+        "Shows what the GIF control makes of a GIF image.\n"
+        "  frames FILE --out DIR   every frame of one pass as 1.png, 2.png, ..., drawn as the\n"
+        "                          control draws it (or --store STORE instead of FILE)\n"
+        "  export FILE FRAME OUT   frame FRAME (from 1) as a one-frame GIF, as the control\n"
+        "                          exports it\n"
+        "  info FILE               the canvas, loop count and frames as JSON\n"
+        "  design FILE --out STORE the control's saved settings with FILE assigned, as a form\n"
+        "                          designer keeps them"));
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("frames or export."));
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The GIF image."));
-    parser.addPositionalArgument(QStringLiteral("[FRAME OUT.gif]"),
-                                 QStringLiteral("export: the frame and the file to write."));
-    const QCommandLineOption out(QStringLiteral("out"), QStringLiteral("Folder for the PNG files."),
-                                 QStringLiteral("DIR"));
-    const QCommandLineOption background(
-        QStringLiteral("background"),
-        QStringLiteral("Draw over this colour instead of leaving the background transparent."),
-        QStringLiteral("RRGGBB"));
-    const QCommandLineOption stretch(
-        QStringLiteral("stretch"),
-        QStringLiteral("0 unscaled, 1 fit, 2 fill, 3 fit without enlarging, 4 image size."),
-        QStringLiteral("N"));
-    const QCommandLineOption size(QStringLiteral("size"),
-                                  QStringLiteral("The control's size (default: the image's)."),
-                                  QStringLiteral("WxH"));
-    const QCommandLineOption mirror(QStringLiteral("mirror"),
-                                    QStringLiteral("1 horizontally, 2 vertically, 3 both."),
-                                    QStringLiteral("M"));
-    parser.addOptions({out, background, stretch, size, mirror});
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 QStringLiteral("frames, export, info or design."));
+    parser.addOptions({
+        Option("out", "frames: the folder for the PNG files; design: the settings file.", "PATH"),
+        Option("store", "frames: play saved settings instead of a GIF file.", "STORE"),
+        Option("background", "frames: draw over this colour instead of transparency.", "RRGGBB"),
+        Option("size", "frames: the control's size (default: the image's).", "WxH"),
+        Option("stretch", "0 unscaled, 1 fit, 2 fill, 3 fit without enlarging, 4 image size.", "N"),
+        Option("mirror", "1 horizontally, 2 vertically, 3 both.", "M"),
+        Option("loops", "design: passes before playback stops (0 endless).", "N"),
+        Option("delay", "design: the shortest time a frame stays, in ms.", "MS"),
+        Option("stepped-delay", "design: every frame stays this long, in ms.", "MS"),
+        Option("delay-load",
+               "design: 0 build every frame first, 1 show frame 1 at once, 2 and "
+               "3 also do not start playing.",
+               "N"),
+        Option("offset-x", "design: shift of the image in pixels.", "PX"),
+        Option("offset-y", "design: shift of the image in pixels.", "PX"),
+        Option("fill", "design: draw over this solid colour.", "RRGGBB"),
+    });
     if (!parser.parse(QCoreApplication::arguments())) return Usage(parser.errorText());
     if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
 
     const QStringList args = parser.positionalArguments();
-    bool ok = true;
-    std::int32_t mirrorMode = 0;
-    if (parser.isSet(mirror)) {
-        mirrorMode = parser.value(mirror).toInt(&ok);
-        if (!ok || mirrorMode < 0 || mirrorMode > 3)
-            return Usage(QStringLiteral("--mirror takes 0 to 3"));
-    }
-    if (!args.isEmpty() && args[0] == QStringLiteral("export")) {
-        if (args.size() != 4) return Usage(QStringLiteral("expected: export FILE FRAME OUT.gif"));
-        const int frame = args[2].toInt(&ok);
-        if (!ok) return Usage(QStringLiteral("FRAME is a frame number, counted from 1"));
-        if (const std::optional<QString> error =
-                anigif::ExportFrame(args[1], frame, mirrorMode, args[3])) {
-            std::fprintf(stderr, "anigif: %s\n", qPrintable(*error));
-            return kFailed;
-        }
+    const QString command = args.value(0);
+    const QString out = parser.value(QStringLiteral("out"));
+    Options o(parser);
+
+    if (command == QStringLiteral("info")) {
+        if (args.size() != 2) return Usage(QStringLiteral("expected: info FILE"));
+        QString error;
+        const std::optional<QString> json = anigif::DescribeGif(args[1], error);
+        if (!json) return Failed(error);
+        std::printf("%s\n", qPrintable(*json));
         return 0;
     }
-    if (args.size() != 2 || args[0] != QStringLiteral("frames"))
-        return Usage(
-            QStringLiteral("expected: frames FILE --out DIR, or export FILE FRAME OUT.gif"));
-    if (!parser.isSet(out)) return Usage(QStringLiteral("--out DIR is required"));
+    const std::optional<std::int32_t> mirror = o.Int("mirror", 0, 3);
+    const std::optional<std::int32_t> stretch = o.Int("stretch", 0, 4);
+    if (command == QStringLiteral("export")) {
+        if (args.size() != 4) return Usage(QStringLiteral("expected: export FILE FRAME OUT.gif"));
+        bool ok = false;
+        const int frame = args[2].toInt(&ok);
+        if (!ok) return Usage(QStringLiteral("FRAME is a frame number, counted from 1"));
+        if (!o.Error().isEmpty()) return Usage(o.Error());
+        const auto error = anigif::ExportFrame(args[1], frame, mirror.value_or(0), args[3]);
+        return error ? Failed(*error) : 0;
+    }
+    if (command == QStringLiteral("design")) {
+        if (args.size() != 2 || out.isEmpty())
+            return Usage(QStringLiteral("expected: design FILE --out STORE"));
+        anigif::DesignRequest r;
+        r.file = args[1];
+        r.store = out;
+        r.stretch = stretch;
+        r.mirror = mirror;
+        r.loops = o.Int("loops", 0, 65535);
+        r.delay = o.Int("delay", 10, 32700);
+        r.steppedDelay = o.Int("stepped-delay", 0, kMax);
+        r.delayLoad = o.Int("delay-load", 0, 3);
+        r.offsetX = o.Int("offset-x", -kMax, kMax);
+        r.offsetY = o.Int("offset-y", -kMax, kMax);
+        r.background = o.Rgb("fill");
+        if (!o.Error().isEmpty()) return Usage(o.Error());
+        const auto error = anigif::SaveDesign(r);
+        return error ? Failed(*error) : 0;
+    }
+    if (command != QStringLiteral("frames"))
+        return Usage(QStringLiteral("expected a command: frames, export, info or design"));
 
     anigif::FramesRequest request;
-    request.file = args[1];
-    request.outDir = parser.value(out);
-    request.mirror = mirrorMode;
-    if (parser.isSet(background)) {
-        const QString hex = parser.value(background);
-        const uint rgb = hex.toUInt(&ok, 16);
-        if (!ok || hex.size() != 6) return Usage(QStringLiteral("--background takes RRGGBB"));
-        request.background = rgb;
-    }
-    if (parser.isSet(stretch)) {
-        const int mode = parser.value(stretch).toInt(&ok);
-        if (!ok || mode < 0 || mode > 4) return Usage(QStringLiteral("--stretch takes 0 to 4"));
-        request.stretch = mode;
-    }
-    if (parser.isSet(size)) {
+    request.store = parser.value(QStringLiteral("store"));
+    if (request.store.isEmpty() == (args.size() != 2))
+        return Usage(QStringLiteral("expected: frames FILE --out DIR, or frames --store STORE"));
+    if (out.isEmpty()) return Usage(QStringLiteral("--out DIR is required"));
+    request.file = args.value(1);
+    request.outDir = out;
+    request.mirror = mirror.value_or(0);
+    request.stretch = stretch;
+    request.background = o.Rgb("background");
+    if (parser.isSet(QStringLiteral("size"))) {
         const QRegularExpressionMatch m =
-            QRegularExpression(QStringLiteral("^(\\d{1,5})x(\\d{1,5})$")).match(parser.value(size));
+            QRegularExpression(QStringLiteral("^(\\d{1,5})x(\\d{1,5})$"))
+                .match(parser.value(QStringLiteral("size")));
         if (!m.hasMatch() || m.captured(1).toInt() == 0 || m.captured(2).toInt() == 0)
             return Usage(QStringLiteral("--size takes WxH, for instance 64x48"));
         request.width = m.captured(1).toInt();
         request.height = m.captured(2).toInt();
     }
-    if (const std::optional<QString> error = anigif::WriteFramePngs(request)) {
-        std::fprintf(stderr, "anigif: %s\n", qPrintable(*error));
-        return kFailed;
-    }
-    return 0;
+    if (!o.Error().isEmpty()) return Usage(o.Error());
+    const auto error = anigif::WriteFramePngs(request);
+    return error ? Failed(*error) : 0;
 }

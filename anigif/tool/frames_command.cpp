@@ -2,21 +2,36 @@
 
 #include <QDir>
 
+#include "control/read_whole_file.h"
 #include "control/uc_ani_gif.h"
+#include "decode/parse_gif_stream.h"
 #include "tool/frame_png.h"
 #include "tool/offscreen_host.h"
 
 namespace anigif {
 
+namespace {
+
+// A store is an image plus a few numbers.
+constexpr std::size_t kMaxStoreBytes = kMaxGifStreamBytes;
+
+}  // namespace
+
 std::optional<QString> WriteFramePngs(const FramesRequest& request) {
     OffscreenHost host;
     ucAniGIF gif(host);
     gif.SetDelayAnimation(0);  // every frame built before the first is drawn
-    gif.SetMirrored(request.mirror);
+    if (request.store.isEmpty()) gif.SetMirrored(request.mirror);
     if (request.stretch) gif.SetStretch(*request.stretch);
     if (request.width) host.client = {*request.width, *request.height};
 
-    if (!gif.LoadAnimatedGIF_File(request.file.toStdU16String())) {
+    if (!request.store.isEmpty()) {
+        const std::vector<std::uint8_t> bytes =
+            ReadWholeFile(request.store.toStdU16String(), kMaxStoreBytes);
+        gif.ReadProperties(PropertyBag::Parse(bytes));
+        if (gif.FrameCount() == 0)
+            return QStringLiteral("%1: holds no GIF image the control can show").arg(request.store);
+    } else if (!gif.LoadAnimatedGIF_File(request.file.toStdU16String())) {
         return QStringLiteral("%1: not a GIF image the control can show").arg(request.file);
     }
     if (!request.width) {

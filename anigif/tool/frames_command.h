@@ -9,6 +9,7 @@ namespace anigif {
 
 struct FramesRequest {
     QString file;
+    QString store;  // instead of a file: a control's saved settings, image included
     QString outDir;
     std::optional<std::uint32_t> background;  // red * 65536 + green * 256 + blue
     std::optional<std::int32_t> stretch;

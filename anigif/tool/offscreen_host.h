@@ -9,11 +9,12 @@ namespace anigif {
 class OffscreenHost : public AniGifHost {
   public:
     PixelSize client;
+    bool runMode = true;
 
     PixelSize ClientSize() const override { return client; }
     double PixelsToContainerX(double px) const override { return px; }
     double PixelsToContainerY(double px) const override { return px; }
-    bool IsRunMode() const override { return true; }
+    bool IsRunMode() const override { return runMode; }
     void Repaint() override {}
     void ResizeClient(std::int32_t w, std::int32_t h) override { client = {w, h}; }
     bool StartDownload(const std::string&, std::function<void(std::vector<std::uint8_t>)>,

@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to LoadAnimatedGIF_Array, in run mode (all frames at once, and deferred
 // through the timer) and in design mode, and to the remote path as a finished download; draws
-// every frame of a pass unscaled, at half and at double size, and mirrored, and exports each. Any
+// every frame of a pass unscaled, at half and at double size, and mirrored, and exports each;
+// restores the input as a saved store, and a store holding the input. Any
 // crash, sanitizer report or leak is a finding.
 #include <algorithm>
 #include <cstddef>
@@ -98,6 +99,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         auto deliver = std::exchange(host.download, nullptr);
         if (deliver) deliver(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
         host.Tick(1);
+    }
+    {
+        // The input as a saved store, and as the image of one.
+        anigif::ucAniGIF gif(host);
+        gif.ReadProperties(anigif::PropertyBag::Parse(bytes));
+        anigif::PropertyBag bag;
+        bag.Write("GIF", std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+        bag.Write("Mirror", std::int32_t{size > 0 ? data[0] % 5 : 0});
+        bag.Write("Stretch", std::int32_t{size > 1 ? data[1] % 6 : 1});
+        anigif::ucAniGIF restored(host);
+        restored.ReadProperties(anigif::PropertyBag::Parse(bag.Serialize()));
+        anigif::Surface32 surface(host.client.Width, host.client.Height);
+        restored.UserControl_Paint(surface);
+        host.Tick(2);
     }
     host.runMode = false;
     {

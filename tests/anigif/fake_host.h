@@ -21,6 +21,7 @@ class FakeHost : public anigif::AniGifHost {
     int repaints = 0;
     std::vector<anigif::PixelSize> resizes;
     std::vector<std::int32_t> timerStarts;
+    std::vector<std::string> marks;  // saved settings reported changed
 
     anigif::PixelSize ClientSize() const override { return client; }
     double PixelsToContainerX(double px) const override { return px * 15; }
@@ -59,6 +60,7 @@ class FakeHost : public anigif::AniGifHost {
         return true;
     }
     void StopTimer() override { due_.reset(), tick_ = nullptr; }
+    void PropertyChanged(std::string_view name) override { marks.emplace_back(name); }
     bool TimerArmed() const { return due_.has_value(); }
 
     // Moves the clock on, firing every tick that falls due on the way, like a periodic timer.

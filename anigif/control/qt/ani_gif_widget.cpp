@@ -1,6 +1,9 @@
 #include "control/qt/ani_gif_widget.h"
 
+#include "control/qt/mouse_pointer.h"
+
 #include <QImage>
+#include <QMouseEvent>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QPainter>
@@ -9,6 +12,7 @@
 namespace anigif {
 
 AniGifWidget::AniGifWidget(QWidget* parent) : QWidget(parent) {
+    setMouseTracking(true);  // the control reports moves without a button held, too
     connect(&timer_, &QTimer::timeout, this, [this] {
         // A tick may restart the timer with a new callback; the running one must outlive that.
         const std::function<void()> tick = tick_;
@@ -53,6 +57,48 @@ void AniGifWidget::showEvent(QShowEvent* event) {
 void AniGifWidget::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
     control_.UserControl_Hide();
+}
+
+void AniGifWidget::ApplyCursor(std::int16_t pointer, const std::vector<std::uint8_t>& icon) {
+    if (pointer == 0) {
+        unsetCursor();
+    } else {
+        setCursor(CursorForPointer(pointer, icon));
+    }
+}
+
+AniGifWidget::MouseState AniGifWidget::StateOf(const QMouseEvent& event,
+                                               Qt::MouseButtons buttons) const {
+    MouseState s;
+    // 1 left, 2 right, 4 middle; 1 Shift, 2 Ctrl, 4 Alt.
+    s.button =
+        std::int16_t((buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
+                     (buttons & Qt::MiddleButton ? 4 : 0));
+    const Qt::KeyboardModifiers m = event.modifiers();
+    s.shift = std::int16_t((m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) |
+                           (m & Qt::AltModifier ? 4 : 0));
+    const QPointF at = event.position() - contentsRect().topLeft();
+    s.x = at.x();
+    s.y = at.y();
+    return s;
+}
+
+void AniGifWidget::mousePressEvent(QMouseEvent* event) {
+    const MouseState s = StateOf(*event, event->button());
+    control_.UserControl_MouseDown(s.button, s.shift, s.x, s.y);
+}
+
+void AniGifWidget::mouseMoveEvent(QMouseEvent* event) {
+    const MouseState s = StateOf(*event, event->buttons());
+    control_.UserControl_MouseMove(s.button, s.shift, s.x, s.y);
+}
+
+void AniGifWidget::mouseReleaseEvent(QMouseEvent* event) {
+    const MouseState s = StateOf(*event, event->button());
+    const QPointer<AniGifWidget> alive(this);
+    control_.UserControl_MouseUp(s.button, s.shift, s.x, s.y);
+    // A press and release over the control is a click, as a button's is.
+    if (alive && rect().contains(event->position().toPoint())) control_.UserControl_Click();
 }
 
 bool AniGifWidget::StartTimer(std::int32_t intervalMs, std::function<void()> onTick) {

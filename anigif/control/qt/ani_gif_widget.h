@@ -47,15 +47,29 @@ class AniGifWidget : public QWidget, public AniGifHost {
     void CancelDownload() override;
     bool StartTimer(std::int32_t intervalMs, std::function<void()> onTick) override;
     void StopTimer() override;
+    void ApplyEnabled(bool enabled) override { setEnabled(enabled); }
+    void ApplyCursor(std::int16_t pointer, const std::vector<std::uint8_t>& icon) override;
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
     void OnReplyFinished(QNetworkReply* reply);
+    // Button and shift state as the control's events carry them, the position in the client
+    // area's pixels.
+    struct MouseState {
+        std::int16_t button = 0;
+        std::int16_t shift = 0;
+        double x = 0;
+        double y = 0;
+    };
+    MouseState StateOf(const QMouseEvent& event, Qt::MouseButtons buttons) const;
 
     bool designMode_ = false;
     double unitsPerPixel_ = 15.0;
