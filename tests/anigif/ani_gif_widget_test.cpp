@@ -37,10 +37,11 @@ TEST_F(AniGifWidgetTest, RemoteLoadThroughTheNetworkThenDeferredBuildThroughQTim
     AniGifWidget widget;
     ucAniGIF& gif = widget.Control();
     std::vector<std::string> events;
-    gif.RemoteLoadComplete = [&](float w, float h, bool&) {
+    QObject::connect(&widget, &AniGifWidget::RemoteLoadComplete, [&](float w, float h, bool&) {
         events.push_back("complete " + std::to_string(int(w)) + "x" + std::to_string(int(h)));
-    };
-    gif.RemoteLoadFailure = [&] { events.push_back("failure"); };
+    });
+    QObject::connect(&widget, &AniGifWidget::RemoteLoadFailure,
+                     [&] { events.push_back("failure"); });
 
     gif.LoadAnimatedGIF_Remote(base + "/a.gif");
     ASSERT_TRUE(WaitUntil([&] { return gif.FrameCount() == 2; }));
@@ -70,6 +71,16 @@ TEST_F(AniGifWidgetTest, RemoteLoadThroughTheNetworkThenDeferredBuildThroughQTim
     gif.LoadAnimatedGIF_Remote(base + "/missing.gif");
     ASSERT_TRUE(WaitUntil([&] { return events.size() == 2; }));
     EXPECT_EQ(events[1], "failure");
+
+    // Cancel is a real out-value through the signal: the image shown stays.
+    QObject::connect(&widget, &AniGifWidget::RemoteLoadComplete,
+                     [](float, float, bool& cancel) { cancel = true; });
+    gif.SetAction(3);  // paused on a frame a new load would not keep
+    const std::int32_t shown = gif.CurrentFrame();
+    gif.LoadAnimatedGIF_Remote(base + "/a.gif");
+    ASSERT_TRUE(WaitUntil([&] { return events.size() == 3; }));
+    EXPECT_EQ(gif.CurrentFrame(), shown);
+    EXPECT_EQ(gif.Action(), 2);
 }
 
 }  // namespace

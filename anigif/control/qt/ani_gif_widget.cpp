@@ -13,6 +13,7 @@ namespace anigif {
 
 AniGifWidget::AniGifWidget(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);  // the control reports moves without a button held, too
+    ForwardEvents();
     connect(&timer_, &QTimer::timeout, this, [this] {
         // A tick may restart the timer with a new callback; the running one must outlive that.
         const std::function<void()> tick = tick_;
@@ -21,6 +22,22 @@ AniGifWidget::AniGifWidget(QWidget* parent) : QWidget(parent) {
 }
 
 AniGifWidget::~AniGifWidget() = default;
+
+// Qt callers connect to the widget's signals; code that sets the control's own handlers instead
+// replaces the forwarding of that event.
+void AniGifWidget::ForwardEvents() {
+    ucAniGIF& c = control_;
+    c.Click = [this] { emit Click(); };
+    c.MouseDown = [this](qint16& b, qint16& s, float& x, float& y) { emit MouseDown(b, s, x, y); };
+    c.MouseMove = [this](qint16& b, qint16& s, float& x, float& y) { emit MouseMove(b, s, x, y); };
+    c.MouseUp = [this](qint16& b, qint16& s, float& x, float& y) { emit MouseUp(b, s, x, y); };
+    c.LoopsEnded = [this] { emit LoopsEnded(); };
+    c.FrameChanged = [this](std::int32_t f, bool& viaTimer) { emit FrameChanged(f, viaTimer); };
+    c.RemoteLoadComplete = [this](float w, float h, bool& cancel) {
+        emit RemoteLoadComplete(w, h, cancel);
+    };
+    c.RemoteLoadFailure = [this] { emit RemoteLoadFailure(); };
+}
 
 PixelSize AniGifWidget::ClientSize() const {
     const QRect inner = contentsRect();

@@ -50,6 +50,18 @@ class AniGifWidget : public QWidget, public AniGifHost {
     void ApplyEnabled(bool enabled) override { setEnabled(enabled); }
     void ApplyCursor(std::int16_t pointer, const std::vector<std::uint8_t>& icon) override;
 
+  signals:
+    // The control's events. By-reference arguments are for the handler (connect directly);
+    // only Cancel is read back.
+    void Click();
+    void MouseDown(qint16& Button, qint16& Shift, float& x, float& y);
+    void MouseMove(qint16& Button, qint16& Shift, float& x, float& y);
+    void MouseUp(qint16& Button, qint16& Shift, float& x, float& y);
+    void LoopsEnded();
+    void FrameChanged(qint32 FrameIndex, bool& viaTimer);
+    void RemoteLoadComplete(float gifWidth, float gifHeight, bool& Cancel);
+    void RemoteLoadFailure();
+
   protected:
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -82,6 +94,8 @@ class AniGifWidget : public QWidget, public AniGifHost {
     std::function<void()> onFailure_;
     // Last, so that it goes first: its destructor stops the timer and the download above.
     ucAniGIF control_{*this};
+
+    void ForwardEvents();
 };
 
 }  // namespace anigif
