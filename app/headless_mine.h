@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <optional>
 
 #include "app/command_line.h"
 #include "app/list_export.h"

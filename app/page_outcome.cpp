@@ -1,5 +1,7 @@
 #include "page_outcome.h"
 
+#include <QStringList>
+
 #include "mining/block_signs.h"
 
 QString OutcomeName(PageOutcome outcome) {
