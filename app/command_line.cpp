@@ -13,11 +13,29 @@ std::optional<QUrl> HostUrl(const QString& text) {
 }
 
 std::optional<mining::Engine> EngineNamed(const QString& name) {
-    if (name == u"baidu") return mining::Engine::Baidu;
-    if (name == u"google") return mining::Engine::Google;
-    if (name == u"taobao") return mining::Engine::Taobao;
+    for (const auto engine :
+         {mining::Engine::Baidu, mining::Engine::Google, mining::Engine::Taobao})
+        if (name == mining::EngineName(engine)) return engine;
     return std::nullopt;
 }
+
+std::optional<CommandLine::Format> FormatNamed(const QString& name) {
+    if (name == u"text") return CommandLine::Format::Text;
+    if (name == u"csv") return CommandLine::Format::Csv;
+    if (name == u"json") return CommandLine::Format::Json;
+    return std::nullopt;
+}
+
+// A whole decimal number within [low, high], nothing else.
+std::optional<int> Number(const QString& text, int low, int high) {
+    bool ok = false;
+    const int n = text.toInt(&ok);
+    if (!ok || n < low || n > high) return std::nullopt;
+    return n;
+}
+
+// An hour between two requests is already more than any engine asks for.
+constexpr int kMaxDelayMs = 3600000;
 
 }  // namespace
 
@@ -29,8 +47,10 @@ QString UsageText() {
         "  quelvo [--demo] [host options]\n"
         "      start the main window\n"
         "  quelvo mine KEYWORD [--engine baidu|google|taobao] [--contains] [--out DIR]\n"
-        "              [--demo] [host options]\n"
-        "      mine without a window: progress on stderr, the list on stdout\n"
+        "              [--format text|csv|json] [--verbose] [--delay MS] [--limit N]\n"
+        "              [--marker TEXT] [--stop-when-blocked] [--demo] [host options]\n"
+        "      mine without a window: progress and a summary on stderr, the list on stdout;\n"
+        "      exit status 0, or 1 when no page at all could be fetched\n"
         "\n"
         "Host options (base addresses such as https://www.baidu.com):\n"
         "  --baidu-host URL  --google-host URL  --taobao-host URL  --vendor-host URL\n"
@@ -95,6 +115,42 @@ CommandLine ParseCommandLine(const QStringList& args) {
             cl.contains = true;
         } else if (cl.mode == CommandLine::Mode::Mine && arg == u"--out") {
             if (const auto v = value()) cl.outDir = *v;
+        } else if (cl.mode == CommandLine::Mode::Mine && arg == u"--verbose") {
+            cl.verbose = true;
+        } else if (cl.mode == CommandLine::Mode::Mine && arg == u"--stop-when-blocked") {
+            cl.stopWhenBlocked = true;
+        } else if (cl.mode == CommandLine::Mode::Mine && arg == u"--delay") {
+            if (const auto v = value()) {
+                if (const auto n = Number(*v, 0, kMaxDelayMs))
+                    cl.delayMs = *n;
+                else
+                    fail(QStringLiteral("--delay takes milliseconds from 0 to %1: %2")
+                             .arg(kMaxDelayMs)
+                             .arg(*v));
+            }
+        } else if (cl.mode == CommandLine::Mode::Mine && arg == u"--limit") {
+            if (const auto v = value()) {
+                if (const auto n = Number(*v, 1, mining::ResultList::kMaxEntries))
+                    cl.limit = *n;
+                else
+                    fail(QStringLiteral("--limit takes a number from 1 to %1: %2")
+                             .arg(mining::ResultList::kMaxEntries)
+                             .arg(*v));
+            }
+        } else if (cl.mode == CommandLine::Mode::Mine && arg == u"--marker") {
+            if (const auto v = value()) {
+                if (v->isEmpty())
+                    fail(QStringLiteral("--marker needs a text"));
+                else
+                    cl.marker = *v;
+            }
+        } else if (cl.mode == CommandLine::Mode::Mine && arg == u"--format") {
+            if (const auto v = value()) {
+                if (const auto f = FormatNamed(*v))
+                    cl.format = *f;
+                else
+                    fail(QStringLiteral("unknown format: %1").arg(*v));
+            }
         } else if (cl.mode == CommandLine::Mode::Mine && !haveKeyword &&
                    (!arg.startsWith(u"-") || arg == u"-")) {
             cl.keyword = args.at(i);

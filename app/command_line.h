@@ -5,6 +5,7 @@
 
 #include "app/app_config.h"
 #include "mining/engine.h"
+#include "mining/result_list.h"
 
 // What the command line asks for.
 struct CommandLine {
@@ -17,6 +18,13 @@ struct CommandLine {
     mining::Engine engine = mining::Engine::Baidu;
     bool contains = false;
     QString outDir;
+    bool verbose = false;
+    bool stopWhenBlocked = false;
+    int delayMs = 0;
+    int limit = mining::ResultList::kMaxEntries;
+    QString marker;  // empty: the engine's own
+    enum class Format { Text, Csv, Json };
+    Format format = Format::Text;
     // Not empty: the arguments were bad.
     QString error;
 };

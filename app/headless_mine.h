@@ -1,13 +1,20 @@
 #pragma once
 
+#include <QList>
 #include <QStringList>
 
 #include <cstdio>
+#include <functional>
+#include <optional>
 
 #include "app/command_line.h"
+#include "app/list_export.h"
+#include "app/page_outcome.h"
 #include "mining/run_view.h"
+#include "web/mod_http.h"
 
-// The run's surroundings without a window: fixed choices, status lines to a stream.
+// The run's surroundings without a window: fixed choices, status lines to a stream, and a report
+// of every page (its outcome, the keywords it offered and the tree they form).
 class HeadlessView final : public mining::RunView {
   public:
     HeadlessView(const CommandLine& cl, std::FILE* status);
@@ -18,20 +25,47 @@ class HeadlessView final : public mining::RunView {
     QString FolderText() const override { return folder_; }
     QString TaobaoMarker() const override;
     const mining::ResultList& List() const override { return list_; }
-    void ListAppend(const QString& text) override { list_.append(text); }
-    void ListClear() override { list_.clear(); }
+    void ListAppend(const QString& text) override;
+    void ListClear() override;
     void SetStatus(const QString& text) override;
     void SetStartEnabled(bool) override {}
     void ShowMessage(const QString& text) override;
 
+    QString MarkerOverride() const override { return marker_; }
+    bool TakePage(const mining::PageReport& report, const QString& page) override;
+    void PageDone(const mining::PageReport& report) override;
+
+    // The answer to the request in flight; the run has only one at a time.
+    void SetAnswer(web::HttpResult answer) { answer_ = std::move(answer); }
+    // Called at the first block page when the user asked to stop there.
+    void SetStopper(std::function<void()> stop) { stop_ = std::move(stop); }
+
+    const RunSummary& Summary() const { return summary_; }
+    const QList<TreeEntry>& Tree() const { return tree_; }
+
   private:
+    void Print(const QString& line);
+
     mining::Engine engine_;
     bool contains_;
     QString keyword_;
     QString folder_;
+    QString marker_;
+    bool verbose_;
+    bool stopWhenBlocked_;
     mining::ResultList list_;
+    QList<TreeEntry> tree_;
     std::FILE* status_;
+
+    web::HttpResult answer_;
+    std::optional<PageOutcome> outcome_;  // of the page being processed, once judged
+    int parent_ = -1;                     // its position in the list
+    mining::Engine pageEngine_ = mining::Engine::Baidu;
+    RunSummary summary_;
+    std::function<void()> stop_;
 };
 
-// Runs `quelvo mine`; the final list goes to `out`, one keyword a line. Returns the exit status.
-int RunHeadlessMine(const CommandLine& cl, std::FILE* out, std::FILE* status);
+// Runs `quelvo mine`; the final list goes to `out` in the chosen format, the status lines and the
+// summary to `status`. Returns the exit status: 0, or 1 when no page at all could be fetched.
+int RunHeadlessMine(const CommandLine& cl, std::FILE* out, std::FILE* status,
+                    int transferTimeoutMs = web::ModHttp::kDefaultTransferTimeoutMs);

@@ -2,6 +2,18 @@
 
 namespace mining {
 
+QString EngineName(Engine engine) {
+    switch (engine) {
+        case Engine::Google:
+            return QStringLiteral("google");
+        case Engine::Taobao:
+            return QStringLiteral("taobao");
+        case Engine::Baidu:
+            break;
+    }
+    return QStringLiteral("baidu");
+}
+
 QString SearchPathQuery(Engine engine) {
     switch (engine) {
         case Engine::Baidu:

@@ -14,6 +14,9 @@ struct EngineHosts {
     QUrl taobao{QStringLiteral("https://s.taobao.com")};
 };
 
+// The engine's name on the command line and in exported lists: "baidu", "google", "taobao".
+QString EngineName(Engine engine);
+
 // The path and query that precede the keyword: "/s?wd=", "/search?hl=zh-CN&q=", "/search?q=".
 QString SearchPathQuery(Engine engine);
 // The text that stands before every related keyword on the engine's page. Taobao's marker lives in

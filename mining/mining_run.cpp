@@ -86,24 +86,37 @@ void MiningRun::MineBaidu() { MineEngine(Engine::Baidu, BaiduMarker()); }
 void MiningRun::MineGoogle() { MineEngine(Engine::Google, GoogleMarker()); }
 void MiningRun::MineTaobao() { MineEngine(Engine::Taobao, view_.TaobaoMarker()); }
 
-void MiningRun::MineEngine(Engine engine, const QString& marker) {
+void MiningRun::MineEngine(Engine engine, const QString& engineMarker) {
     const std::uint64_t generation = generation_;
-    const QString keyword = view_.List().value(mineIndex_);
+    PageReport report;
+    report.engine = engine;
+    report.keyword = view_.List().value(mineIndex_);
+    const QString override = view_.MarkerOverride();
+    report.marker = override.isEmpty() ? engineMarker : override;
     fetching_ = true;
     const std::optional<QString> page =
-        fetch_ ? fetch_(SearchUrl(hosts_, engine, keyword)) : std::nullopt;
+        fetch_ ? fetch_(SearchUrl(hosts_, engine, report.keyword)) : std::nullopt;
     fetching_ = false;
-    if (closing_ || generation != generation_ || !page) return;
+    if (closing_ || generation != generation_) return;
+    report.fetched = page.has_value();
+    report.taken = page && view_.TakePage(report, *page);
 
-    for (const QString& candidate : CutCandidates(*page, marker)) {
-        if (view_.List().contains(candidate)) continue;
-        if (!PassesFilter(candidate, view_.FilterTicked(), view_.KeyText())) continue;
-        if (view_.List().isFull()) break;  // further pages could add nothing either
-        view_.ListAppend(candidate);
-        if (!TrimBlanks(view_.FolderText()).isEmpty()) SaveResults();
+    if (report.taken) {
+        const QStringList candidates = CutCandidates(*page, report.marker);
+        report.candidates = static_cast<int>(candidates.size());
+        for (const QString& candidate : candidates) {
+            if (view_.List().contains(candidate)) continue;
+            if (!PassesFilter(candidate, view_.FilterTicked(), view_.KeyText())) continue;
+            if (view_.List().isFull()) break;  // further pages could add nothing either
+            view_.ListAppend(candidate);
+            ++report.added;
+            if (!TrimBlanks(view_.FolderText()).isEmpty()) SaveResults();
+        }
+        // Every addition is in the file already; one flush a page keeps the disk off the run's
+        // pace.
+        writer_.Flush();
     }
-    // Every addition is in the file already; one flush a page keeps the disk off the run's pace.
-    writer_.Flush();
+    view_.PageDone(report);
 }
 
 bool MiningRun::NextKeyword() {

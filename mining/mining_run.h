@@ -45,7 +45,7 @@ class MiningRun {
     void MineBaidu();
     void MineGoogle();
     void MineTaobao();
-    void MineEngine(Engine engine, const QString& marker);
+    void MineEngine(Engine engine, const QString& engineMarker);
     bool NextKeyword();
     void Dispatch();
     void SaveResults();

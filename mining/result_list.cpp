@@ -1,6 +1,10 @@
 #include "result_list.h"
 
+#include <algorithm>
+
 namespace mining {
+
+ResultList::ResultList(int capacity) : capacity_(std::clamp(capacity, 1, kMaxEntries)) {}
 
 bool ResultList::append(const QString& text) {
     if (isFull() || index_.contains(text)) return false;

@@ -7,6 +7,18 @@
 
 namespace mining {
 
+// One page of a run as the run saw it. Surroundings that report on a run (the headless command)
+// use it; the window does not.
+struct PageReport {
+    Engine engine = Engine::Baidu;
+    QString keyword;
+    QString marker;  // what the page was searched for
+    bool fetched = false;
+    bool taken = false;  // fetched, and not refused by the view
+    int candidates = 0;  // cut from the page, repeats included
+    int added = 0;
+};
+
 // What a mining run reads from and writes to its surroundings: the main window, or the headless
 // command line. Every read is made afresh at the moment the step needs it, because the user may
 // change the controls while a page is being fetched.
@@ -28,6 +40,14 @@ class RunView {
     virtual void SetStartEnabled(bool enabled) = 0;
     // An information message box titled "提示".
     virtual void ShowMessage(const QString& text) = 0;
+
+    // Hooks for a view that reports on the run; the defaults are the window's behaviour.
+    // Replaces the engine's related-search marker when not empty.
+    virtual QString MarkerOverride() const { return {}; }
+    // Asked once a page has arrived, before its keywords are cut; a refused page adds nothing.
+    virtual bool TakePage(const PageReport& /*report*/, const QString& /*page*/) { return true; }
+    // After every page, fetched or not, before the run moves on.
+    virtual void PageDone(const PageReport& /*report*/) {}
 };
 
 }  // namespace mining

@@ -12,7 +12,7 @@ Reply ErrorReply(int status) {
         QStringLiteral("<!DOCTYPE html>\n<html>\n<head><meta charset=\"utf-8\"><title>") + code +
         QStringLiteral(" 错误</title></head>\n<body><h1>") + code + QStringLiteral("</h1><div>") +
         message + QStringLiteral("</div></body>\n</html>\n");
-    return {status, QByteArrayLiteral("text/html; charset=utf-8"), html.toUtf8()};
+    return {status, QByteArrayLiteral("text/html; charset=utf-8"), html.toUtf8(), {}};
 }
 
 }  // namespace sim

@@ -15,8 +15,16 @@ namespace {
 using Status = QHttpServerResponder::StatusCode;
 
 void Write(QHttpServerResponder& responder, const Reply& reply) {
-    responder.write(reply.body, {{QByteArrayLiteral("Content-Type"), reply.contentType}},
-                    static_cast<Status>(reply.status));
+    const auto status = static_cast<Status>(reply.status);
+    if (reply.location.isEmpty()) {
+        responder.write(reply.body, {{QByteArrayLiteral("Content-Type"), reply.contentType}},
+                        status);
+        return;
+    }
+    responder.write(reply.body,
+                    {{QByteArrayLiteral("Content-Type"), reply.contentType},
+                     {QByteArrayLiteral("Location"), reply.location}},
+                    status);
 }
 
 // Generated as the socket drains, never held in memory as a whole. Written on the socket itself:
@@ -75,7 +83,7 @@ void Deliver(const Answer& answer, QHttpServerResponder& responder, QTcpSocket* 
             WriteOversize(socket);
             return;
         case Fault::EmptyBody:
-            Write(responder, {200, answer.reply.contentType, {}});
+            Write(responder, {200, answer.reply.contentType, {}, {}});
             return;
     }
 }

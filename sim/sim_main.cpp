@@ -10,6 +10,7 @@ namespace {
 
 struct Settings {
     int port = 0;
+    int blockAfter = -1;
     sim::EngineOptions options;
 };
 
@@ -44,6 +45,7 @@ std::optional<Settings> ParseSettings(QCommandLineParser& parser, const QStringL
         {"fan-out", 0, sim::kMaxFanOut, defaults.fanOut, &settings.options.fanOut},
         {"depth", 0, sim::kVocabularySize, defaults.depth, &settings.options.depth},
         {"latency", 0, 600000, 0, &settings.options.latencyMs},
+        {"block-after", 0, 1000000000, -1, &settings.blockAfter},
     };
     for (const auto& number : numbers) {
         const QString name = QLatin1String(number.name);
@@ -93,6 +95,10 @@ int main(int argc, char** argv) {
          QStringLiteral("NAME"), QStringLiteral("utf8")},
         {QStringLiteral("latency"), QStringLiteral("Delay before each engine answer."),
          QStringLiteral("MS"), QStringLiteral("0")},
+        {QStringLiteral("block-after"),
+         QStringLiteral("Answer every engine request after the first N with the engine's "
+                        "verification page."),
+         QStringLiteral("N")},
     });
 
     QString error;
@@ -106,6 +112,7 @@ int main(int argc, char** argv) {
 
     sim::SimServer server;
     server.setEngineOptions(settings->options);
+    server.setBlockAfter(settings->blockAfter);
     if (!server.listen(static_cast<quint16>(settings->port))) {
         std::fprintf(stderr, "quelvo-sim: cannot listen on 127.0.0.1 port %d\n", settings->port);
         return 1;

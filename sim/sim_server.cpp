@@ -1,5 +1,6 @@
 #include "sim/sim_server.h"
 
+#include "sim/block_page.h"
 #include "sim/body_charset.h"
 #include "sim/engine_page.h"
 #include "sim/engine_request.h"
@@ -34,6 +35,7 @@ SimServer::SimServer(QObject* parent)
       http_(
           std::make_unique<HttpFrontEnd>([this](const QHttpServerRequest& request,
                                                 QTcpSocket* socket) { handle(request, socket); })) {
+    clock_.start();
 }
 
 SimServer::~SimServer() = default;
@@ -53,6 +55,8 @@ void SimServer::setEngineOptions(const EngineOptions& options) { options_ = opti
 
 EngineOptions SimServer::engineOptions() const { return options_; }
 
+void SimServer::setBlockAfter(int requests) { blockAfter_ = requests; }
+
 void SimServer::setFault(Fault fault, int httpStatus) { fault_ = {fault, httpStatus}; }
 
 void SimServer::setFaultFor(const QString& keyword, Fault fault, int httpStatus) {
@@ -65,7 +69,7 @@ void SimServer::setFaultFor(const QString& keyword, Fault fault, int httpStatus)
 
 void SimServer::setPage(Engine engine, const QString& keyword, const QByteArray& body, int status) {
     // The caller chose the bytes, so the header names no charset and the client has to look.
-    pages_[{engine, keyword}] = Reply{status, QByteArrayLiteral("text/html"), body};
+    pages_[{engine, keyword}] = Reply{status, QByteArrayLiteral("text/html"), body, {}};
 }
 
 QList<RequestRecord> SimServer::requests() const { return requests_; }
@@ -74,7 +78,7 @@ void SimServer::clearRequests() { requests_.clear(); }
 
 void SimServer::setVendorAnswer(const QString& pathAndQuery, const QByteArray& body, int status,
                                 const QByteArray& contentType) {
-    vendorAnswers_.insert(TargetKey(pathAndQuery), Reply{status, contentType, body});
+    vendorAnswers_.insert(TargetKey(pathAndQuery), Reply{status, contentType, body, {}});
 }
 
 void SimServer::setVendorFault(const QString& pathAndQuery, Fault fault, int httpStatus) {
@@ -97,9 +101,15 @@ void SimServer::handle(const QHttpServerRequest& request, QTcpSocket* socket) {
 
     Answer answer;
     if (const auto engineRequest = ParseEngineRequest(url)) {
-        requests_.append({engineRequest->engine, engineRequest->keyword, EncodedTarget(url)});
+        requests_.append(
+            {engineRequest->engine, engineRequest->keyword, EncodedTarget(url), clock_.elapsed()});
         emit engineRequestReceived(engineRequest->engine, engineRequest->keyword);
         answer = engineAnswer(engineRequest->engine, engineRequest->keyword);
+        // Counted over the server's life, as an engine counts a client's requests.
+        if (blockAfter_ >= 0 && ++engineRequests_ > blockAfter_) {
+            answer.fault = Fault::None;
+            answer.reply = BlockAnswer(engineRequest->engine, baseUrl(), engineRequest->keyword);
+        }
     } else {
         const QString pathKey = PathAndQuery(url.adjusted(QUrl::RemoveQuery));
         ++hitsByTarget_[key];
@@ -116,7 +126,7 @@ Answer SimServer::engineAnswer(Engine engine, const QString& keyword) const {
     const FaultSetting fault = keywordFaults_.value(keyword, fault_);
     if (fault.fault != Fault::None) {
         answer.fault = fault.fault;
-        answer.reply = {fault.status, contentType, {}};
+        answer.reply = {fault.status, contentType, {}, {}};
         return answer;
     }
     if (const auto page = pages_.find({engine, keyword}); page != pages_.end()) {
@@ -125,7 +135,7 @@ Answer SimServer::engineAnswer(Engine engine, const QString& keyword) const {
     }
     const QString html = EnginePage(engine, keyword, RelatedKeywords(keyword, options_),
                                     CharsetLabel(options_.charset));
-    answer.reply = {200, contentType, EncodeBody(html, options_.charset)};
+    answer.reply = {200, contentType, EncodeBody(html, options_.charset), {}};
     return answer;
 }
 
@@ -133,6 +143,8 @@ Answer SimServer::vendorAnswer(const QString& key, const QString& pathKey) const
     Answer answer;
     if (const Reply* reply = Find(vendorAnswers_, key, pathKey)) {
         answer.reply = *reply;
+    } else if (auto verification = VerificationPage(pathKey)) {
+        answer.reply = *verification;
     } else if (auto standard = DefaultVendorReply(key, baseUrl(), QDate::currentDate())) {
         answer.reply = *standard;
     } else if (auto standard = DefaultVendorReply(pathKey, baseUrl(), QDate::currentDate())) {

@@ -5,6 +5,7 @@
 #include "sim/sim_types.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QList>
 #include <QObject>
@@ -40,6 +41,10 @@ class SimServer : public QObject {
 
     void setEngineOptions(const EngineOptions& options);
     EngineOptions engineOptions() const;
+
+    // Every engine request after the first `requests` gets the engine's block answer (see
+    // block_page.h) instead of its page, whatever faults are set; a negative number never blocks.
+    void setBlockAfter(int requests);
 
     // Fault for every engine request until changed; Fault::None ends it.
     void setFault(Fault fault, int httpStatus = 500);
@@ -85,6 +90,9 @@ class SimServer : public QObject {
     QHash<QString, FaultSetting> keywordFaults_;
     std::map<std::pair<Engine, QString>, Reply> pages_;
     QList<RequestRecord> requests_;
+    QElapsedTimer clock_;  // the time base of RequestRecord::receivedMs
+    int blockAfter_ = -1;
+    int engineRequests_ = 0;
 
     QHash<QString, Reply> vendorAnswers_;
     QHash<QString, FaultSetting> vendorFaults_;

@@ -28,6 +28,7 @@ struct RequestRecord {
     Engine engine;
     QString keyword;
     QByteArray rawTarget;  // path and query as received, percent-encoded
+    qint64 receivedMs;     // arrival, in milliseconds of a monotonic clock started with the server
 };
 
 }  // namespace sim

@@ -6,11 +6,11 @@ namespace sim {
 namespace {
 
 Reply Html(const QString& page) {
-    return {200, QByteArrayLiteral("text/html; charset=utf-8"), page.toUtf8()};
+    return {200, QByteArrayLiteral("text/html; charset=utf-8"), page.toUtf8(), {}};
 }
 
 Reply Text(const QString& text) {
-    return {200, QByteArrayLiteral("text/plain; charset=utf-8"), text.toUtf8()};
+    return {200, QByteArrayLiteral("text/plain; charset=utf-8"), text.toUtf8(), {}};
 }
 
 }  // namespace

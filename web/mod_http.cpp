@@ -24,6 +24,26 @@ bool IsTransportError(QNetworkReply::NetworkError e) {
     return e != QNetworkReply::NoError && e < QNetworkReply::ContentAccessDenied;
 }
 
+// Marks a reply ended by AbortAll; any other cancel is the transfer time-out's.
+constexpr char kAbortedByUs[] = "quelvoAborted";
+
+Failure TransportFailure(const QNetworkReply& reply) {
+    switch (reply.error()) {
+        case QNetworkReply::HostNotFoundError:
+            return Failure::NameNotResolved;
+        case QNetworkReply::ConnectionRefusedError:
+            return Failure::Refused;
+        case QNetworkReply::RemoteHostClosedError:
+            return Failure::Reset;
+        case QNetworkReply::TimeoutError:
+            return Failure::TimedOut;
+        case QNetworkReply::OperationCanceledError:
+            return reply.property(kAbortedByUs).toBool() ? Failure::Aborted : Failure::TimedOut;
+        default:
+            return Failure::Other;
+    }
+}
+
 }  // namespace
 
 ModHttp::ModHttp(QObject* parent) : QObject(parent) {
@@ -36,7 +56,10 @@ void ModHttp::AbortAll() {
     // Copy: aborting finishes the reply, which lets its waiting loop remove it from the list.
     const auto replies = replies_;
     for (const auto& reply : replies)
-        if (reply) reply->abort();
+        if (reply) {
+            reply->setProperty(kAbortedByUs, true);
+            reply->abort();
+        }
 }
 
 int ModHttp::Unanswered() const {
@@ -48,6 +71,7 @@ HttpResult ModHttp::Get(const QUrl& url) {
     HttpResult result;
     if (!url.isValid() || url.scheme().isEmpty()) {
         result.error = QStringLiteral("invalid address");
+        result.failure = Failure::Other;
         return result;
     }
 
@@ -76,16 +100,22 @@ HttpResult ModHttp::Get(const QUrl& url) {
             reply->abort();
         }
     });
+    QObject::connect(reply, &QNetworkReply::redirected, &loop,
+                     [&result](const QUrl& to) { result.redirects.append(to); });
     if (!reply->isFinished()) loop.exec();
 
     std::erase_if(replies_,
                   [&](const QPointer<QNetworkReply>& r) { return r.isNull() || r == reply; });
     if (!reply) {
         result.error = QStringLiteral("request destroyed");
+        result.failure = Failure::Aborted;
         return result;
     }
     // The loop also ends when the whole program quits; a reply still running then is abandoned.
-    if (!reply->isFinished()) reply->abort();
+    if (!reply->isFinished()) {
+        reply->setProperty(kAbortedByUs, true);
+        reply->abort();
+    }
     reply->deleteLater();
 
     const auto error = reply->error();
@@ -95,16 +125,19 @@ HttpResult ModHttp::Get(const QUrl& url) {
 
     if (tooLarge) {
         result.error = QStringLiteral("body larger than %1 bytes").arg(kMaxBodyBytes);
+        result.failure = Failure::TooLarge;
         return result;
     }
     if (IsTransportError(error) || !status.isValid()) {
         result.error = reply->errorString();
+        result.failure = IsTransportError(error) ? TransportFailure(*reply) : Failure::Other;
         return result;
     }
     result.body = reply->readAll();
     if (error != QNetworkReply::NoError && result.body.isEmpty()) {
         // An error status without a body gives nothing to read.
         result.error = reply->errorString();
+        result.failure = Failure::StatusWithoutBody;
         return result;
     }
     result.ok = true;

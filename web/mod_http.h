@@ -7,12 +7,27 @@
 #include <QString>
 #include <QUrl>
 
+#include <QList>
 #include <optional>
 #include <vector>
 
 class QNetworkReply;
 
 namespace web {
+
+// Why a GET gave no page. The headless run counts these so a user can tell a dead network from a
+// server that answers badly.
+enum class Failure {
+    None,
+    NameNotResolved,
+    Refused,
+    Reset,
+    TimedOut,
+    TooLarge,
+    StatusWithoutBody,  // an HTTP error status with nothing to read
+    Aborted,            // ended by AbortAll
+    Other,              // TLS, proxy, a bad address, ...
+};
 
 // Outcome of one GET. `ok` is false only for a transport failure (no connection, reset, time-out,
 // no body, oversized body, aborted); an HTTP error status that comes with a body is a page.
@@ -22,6 +37,8 @@ struct HttpResult {
     QByteArray body;
     QByteArray contentType;
     QString error;
+    Failure failure = Failure::None;  // None exactly when ok
+    QList<QUrl> redirects;            // every address the request was sent on to, in order
 };
 
 // Decodes bytes as UTF-8 or GBK by looking at the bytes themselves.

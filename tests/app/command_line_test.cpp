@@ -22,14 +22,20 @@ TEST(CommandLine, WindowModeHostsAndDemo) {
 }
 
 TEST(CommandLine, MineArguments) {
-    const CommandLine cl =
-        Parse({"mine", "手机", "--engine", "taobao", "--contains", "--out", "/tmp/x"});
+    const CommandLine cl = Parse({"mine", "手机", "--engine", "taobao", "--contains", "--out",
+                                  "/tmp/x", "--verbose", "--stop-when-blocked", "--delay", "250",
+                                  "--limit=32767", "--marker", "<p><a", "--format", "json"});
     EXPECT_EQ(cl.mode, CommandLine::Mode::Mine);
     EXPECT_TRUE(cl.error.isEmpty());
     EXPECT_EQ(cl.keyword, "手机");
     EXPECT_EQ(cl.engine, mining::Engine::Taobao);
     EXPECT_TRUE(cl.contains);
     EXPECT_EQ(cl.outDir, "/tmp/x");
+    EXPECT_TRUE(cl.verbose && cl.stopWhenBlocked);
+    EXPECT_EQ(cl.delayMs, 250);
+    EXPECT_EQ(cl.limit, 32767);
+    EXPECT_EQ(cl.marker, "<p><a");
+    EXPECT_EQ(cl.format, CommandLine::Format::Json);
     // Blanks pass; the run trims them.
     EXPECT_TRUE(Parse({"mine", "  "}).error.isEmpty());
 }
@@ -40,6 +46,13 @@ TEST(CommandLine, BadArgumentsAreReported) {
                                    {"mine", "a", "b"},
                                    {"mine", "a", "--engine", "bing"},
                                    {"mine", "a", "--out"},
+                                   {"mine", "a", "--delay", "-1"},
+                                   {"mine", "a", "--delay", "1.5"},
+                                   {"mine", "a", "--limit", "0"},
+                                   {"mine", "a", "--limit", "32768"},
+                                   {"mine", "a", "--marker", ""},
+                                   {"mine", "a", "--format", "xml"},
+                                   {"--verbose"},
                                    {"--baidu-host", "ftp://x"},
                                    {"--baidu-host", "not a url"},
                                    {"--contains"},

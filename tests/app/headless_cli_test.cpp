@@ -31,9 +31,13 @@ TEST(QuelvoMine, DemoRunPrintsTheListAndWritesTheFileAsTheWindowWould) {
     ASSERT_GT(lines.size(), 3);
     EXPECT_EQ(lines.first(), QByteArray("手机"));
     EXPECT_TRUE(r.err.startsWith(QByteArray("当前正在挖掘 [ ")));
-    const QByteArray lastStatus = r.err.trimmed().split('\n').last();
-    EXPECT_EQ(lastStatus, QByteArray("恭喜！全部挖掘完成。共挖掘长尾词") +
-                              QByteArray::number(lines.size() - 1) + "条");
+    // The completion line, then the two summary lines.
+    const QList<QByteArray> err = r.err.trimmed().split('\n');
+    ASSERT_GE(err.size(), 3);
+    EXPECT_EQ(err.at(err.size() - 3), QByteArray("恭喜！全部挖掘完成。共挖掘长尾词") +
+                                          QByteArray::number(lines.size() - 1) + "条");
+    EXPECT_EQ(err.at(err.size() - 2), "pages: fetched " + QByteArray::number(lines.size() - 1) +
+                                          ", failed 0, no marker 0, blocked 0");
     // The file is named after the keyword box as typed, blanks included.
     QFile file(dir.filePath("长尾关键词：  手机 .txt"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));

@@ -11,7 +11,8 @@ TEST(Executable, PrintsItsAddressFirstAndServesWithItsOptions) {
     QProcess process;
     process.start(QStringLiteral(QUELVO_SIM_EXE),
                   {QStringLiteral("--fan-out"), QStringLiteral("2"), QStringLiteral("--charset"),
-                   QStringLiteral("utf8-bom"), QStringLiteral("--latency"), QStringLiteral("150")});
+                   QStringLiteral("utf8-bom"), QStringLiteral("--latency"), QStringLiteral("150"),
+                   QStringLiteral("--block-after"), QStringLiteral("1")});
     ASSERT_TRUE(WaitUntil([&] { return process.canReadLine(); }));
     const QUrl base(QString::fromUtf8(process.readLine()).trimmed());
     EXPECT_EQ(base.host(), QStringLiteral("127.0.0.1"));
@@ -23,6 +24,9 @@ TEST(Executable, PrintsItsAddressFirstAndServesWithItsOptions) {
     EXPECT_GE(clock.elapsed(), 150);
     EXPECT_TRUE(page.body.startsWith("\xEF\xBB\xBF<!"));
     EXPECT_EQ(page.body.count("<th><a href="), 2 + 1);  // two children and the query itself
+    // The second request is one too many: sent on to the verification page.
+    const Fetched blocked = Fetch(network, QUrl(base.toString() + QStringLiteral("/s?wd=y")));
+    EXPECT_TRUE(blocked.body.contains("<title>百度安全验证</title>"));
 
     process.kill();
     process.waitForFinished();

@@ -58,10 +58,21 @@ TEST(ModHttp, PagesAndErrorPagesAreTextFailuresAreNot) {
     server.setFaultFor("empty", sim::Fault::EmptyBody);
     EXPECT_EQ(http.GetHtml(BaiduUrl(server, "empty")), QString());
 
-    for (const auto fault : {sim::Fault::Reset, sim::Fault::Stall, sim::Fault::Oversize}) {
+    server.setPage(sim::Engine::Baidu, "503", "", 503);
+    const web::HttpResult bare = http.Get(BaiduUrl(server, "503"));
+    EXPECT_FALSE(bare.ok);
+    EXPECT_EQ(bare.failure, web::Failure::StatusWithoutBody);
+
+    const std::pair<sim::Fault, web::Failure> faults[] = {
+        {sim::Fault::Reset, web::Failure::Reset},
+        {sim::Fault::Stall, web::Failure::TimedOut},
+        {sim::Fault::Oversize, web::Failure::TooLarge},
+    };
+    for (const auto& [fault, failure] : faults) {
         server.setFaultFor("bad", fault);
         const web::HttpResult r = http.Get(BaiduUrl(server, "bad"));
         EXPECT_FALSE(r.ok) << int(fault);
+        EXPECT_EQ(r.failure, failure) << int(fault);
         EXPECT_FALSE(r.error.isEmpty());
         EXPECT_FALSE(http.GetHtml(BaiduUrl(server, "bad")).has_value());
     }
@@ -74,8 +85,13 @@ TEST(ModHttp, NoServerAndBadAddressesFail) {
     closed.listen(QHostAddress::LocalHost);
     const quint16 port = closed.serverPort();
     closed.close();
-    EXPECT_FALSE(http.Get(QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(port))).ok);
-    EXPECT_FALSE(http.Get(QUrl()).ok);
+    EXPECT_EQ(http.Get(QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(port))).failure,
+              web::Failure::Refused);
+    // Longer than a DNS name may be, so the resolver gives up without asking any server.
+    const QString label(62, u'x');
+    const QUrl unresolvable(QStringLiteral("http://%1.%1.%1.%1.test/").arg(label));
+    EXPECT_EQ(http.Get(unresolvable).failure, web::Failure::NameNotResolved);
+    EXPECT_EQ(http.Get(QUrl()).failure, web::Failure::Other);
     EXPECT_FALSE(http.Get(QUrl("no-scheme")).ok);
 }
 
@@ -86,7 +102,7 @@ TEST(ModHttp, AbortAllEndsAWaitAsAFailure) {
     web::ModHttp http;
     QTimer::singleShot(50, &http, [&] { http.AbortAll(); });
     const web::HttpResult r = http.Get(BaiduUrl(server, "x"));
-    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.failure, web::Failure::Aborted);  // not taken for a time-out
     EXPECT_EQ(http.Outstanding(), 0);
 }
 
@@ -100,6 +116,7 @@ TEST(ModHttp, SendsBrowserHeadersAndFollowsRedirects) {
     const web::HttpResult r = http.Get(QUrl(redirect.url("/start")));
     EXPECT_TRUE(r.ok);
     EXPECT_EQ(r.body, QByteArray("hi"));
+    EXPECT_EQ(r.redirects, QList<QUrl>{QUrl(target.url("/final"))});
     EXPECT_TRUE(redirect.head.startsWith("GET /start "));
     EXPECT_TRUE(target.head.startsWith("GET /final "));
     EXPECT_TRUE(target.head.contains("User-Agent: Mozilla/5.0"));
