@@ -10,6 +10,7 @@ namespace {
 
 struct Settings {
     int port = 0;
+    int vendorLatencyMs = 0;
     sim::EngineOptions options;
 };
 
@@ -44,6 +45,7 @@ std::optional<Settings> ParseSettings(QCommandLineParser& parser, const QStringL
         {"fan-out", 0, sim::kMaxFanOut, defaults.fanOut, &settings.options.fanOut},
         {"depth", 0, sim::kVocabularySize, defaults.depth, &settings.options.depth},
         {"latency", 0, 600000, 0, &settings.options.latencyMs},
+        {"vendor-latency", 0, 600000, 0, &settings.vendorLatencyMs},
     };
     for (const auto& number : numbers) {
         const QString name = QLatin1String(number.name);
@@ -93,6 +95,8 @@ int main(int argc, char** argv) {
          QStringLiteral("NAME"), QStringLiteral("utf8")},
         {QStringLiteral("latency"), QStringLiteral("Delay before each engine answer."),
          QStringLiteral("MS"), QStringLiteral("0")},
+        {QStringLiteral("vendor-latency"), QStringLiteral("Delay before each vendor answer."),
+         QStringLiteral("MS"), QStringLiteral("0")},
     });
 
     QString error;
@@ -106,6 +110,7 @@ int main(int argc, char** argv) {
 
     sim::SimServer server;
     server.setEngineOptions(settings->options);
+    server.setVendorLatency(settings->vendorLatencyMs);
     if (!server.listen(static_cast<quint16>(settings->port))) {
         std::fprintf(stderr, "quelvo-sim: cannot listen on 127.0.0.1 port %d\n", settings->port);
         return 1;
