@@ -126,9 +126,12 @@ Animation HomeHouse() {
 Animation BusySpinner() {
     constexpr int kSize = 20;
     constexpr int kDots = 8;
-    constexpr double kRing = 6.6;    // from the centre to a dot's centre, in pixels
-    constexpr double kRadius = 2.0;  // of a dot
-    constexpr double kCentre = (kSize - 1) / 2.0;
+    // The control reaches 4 pixels past the bottom of the window, so the ring fills the top 16
+    // rows, centred across.
+    constexpr double kRing = 5.6;    // from the centre to a dot's centre, in pixels
+    constexpr double kRadius = 1.5;  // of a dot
+    constexpr double kCentreX = (kSize - 1) / 2.0;
+    constexpr double kCentreY = 7.5;
     Animation a{kSize, kSize, {}};
     for (int f = 0; f < kDots; ++f) {
         Canvas c(kSize, kSize);
@@ -140,8 +143,8 @@ Animation BusySpinner() {
                 int behind = 0;
                 for (int d = 0; d < kDots; ++d) {
                     const double angle = 2 * std::numbers::pi * d / kDots - std::numbers::pi / 2;
-                    const double cx = kCentre + kRing * std::cos(angle);
-                    const double cy = kCentre + kRing * std::sin(angle);
+                    const double cx = kCentreX + kRing * std::cos(angle);
+                    const double cy = kCentreY + kRing * std::sin(angle);
                     int inside = 0;
                     for (int sy = 0; sy < 4; ++sy)
                         for (int sx = 0; sx < 4; ++sx)
