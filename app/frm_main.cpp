@@ -123,6 +123,9 @@ void FrmMain::BuildControls() {
         .setText(QStringLiteral("官方网站"));
     Place(ucAniGIF2, "ucAniGIF2", this, TwipsRect(10400, 7080, 240, 240));
     for (anigif::AniGifWidget* gif : {&ucAniGIF1, &ucAniGIF2, &ucAniGIF3}) RestoreDesign(*gif);
+    // Hidden before the window was ever shown, the busy animation gets no hide event; it waits,
+    // paused, until the update check shows it.
+    ucAniGIF3.Control().UserControl_Hide();
 
     Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setParent(this);  // so that it can be found by name like the other controls
