@@ -28,7 +28,8 @@ class Canvas {
     void Put(int x, int y, std::uint32_t rgb) {
         if (x >= 0 && y >= 0 && x < width_ && y < height_) argb_[y * width_ + x] = Opaque(rgb);
     }
-    // A picture written as rows of characters, each a key of `inks`; '.' leaves the pixel alone.
+    // A picture written as rows of characters, each a key of `inks`; any other character ('.')
+    // leaves the pixel alone.
     void Paint(std::initializer_list<std::string_view> rows, std::initializer_list<Ink> inks) {
         int y = 0;
         for (const std::string_view row : rows) {

@@ -23,10 +23,10 @@ void PutText(Bytes& out, const char* text) {
 }  // namespace
 
 std::optional<Bytes> EncodeGif(const Animation& a) {
-    // Entry 0 is the transparent one; the colours follow in order of their value.
     const std::size_t pixels =
         std::size_t(std::max(a.width, 0)) * std::size_t(std::max(a.height, 0));
     if (a.frames.empty() || pixels == 0) return std::nullopt;
+    // Entry 0 is the transparent one; the colours follow in order of their value.
     std::map<std::uint32_t, std::uint8_t> index;
     for (const Frame& f : a.frames) {
         if (f.argb.size() != pixels) return std::nullopt;
@@ -43,8 +43,9 @@ std::optional<Bytes> EncodeGif(const Animation& a) {
     PutText(out, "GIF89a");
     PutWord(out, a.width);
     PutWord(out, a.height);
+    // A global table, 8 bits per primary; background entry 0, no aspect ratio.
     out.insert(out.end(), {static_cast<std::uint8_t>(0xF0 | sizeBits), 0, 0});
-    out.insert(out.end(), {0, 0, 0});
+    out.insert(out.end(), {0, 0, 0});  // entry 0, never shown
     for (const auto& [rgb, i] : index)
         out.insert(out.end(),
                    {static_cast<std::uint8_t>(rgb >> 16), static_cast<std::uint8_t>(rgb >> 8),
