@@ -1,10 +1,12 @@
 #include "frm_main.h"
 
 #include <QCloseEvent>
+#include <QFile>
 #include <QFont>
 #include <QWebEngineSettings>
 
 #include "app/skin.h"
+#include "control/property_bag.h"
 #include "notice/twips.h"
 
 using notice::TwipsRect;
@@ -18,6 +20,15 @@ Control& Place(Control& control, const char* name, QWidget* parent, const QRect&
     control.setParent(parent);
     control.setGeometry(rect);
     return control;
+}
+
+// Gives an animation the settings the window design saved for it, built into the program.
+void RestoreDesign(anigif::AniGifWidget& gif) {
+    QFile file(QStringLiteral(":/app/design/%1.store").arg(gif.objectName()));
+    if (!file.open(QIODevice::ReadOnly)) return;
+    const QByteArray bytes = file.readAll();
+    gif.Control().ReadProperties(anigif::PropertyBag::Parse(
+        {reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size())}));
 }
 
 }  // namespace
@@ -111,6 +122,10 @@ void FrmMain::BuildControls() {
     Place(Labelhome, "Labelhome", this, TwipsRect(10700, 7120, 735, 225))
         .setText(QStringLiteral("官方网站"));
     Place(ucAniGIF2, "ucAniGIF2", this, TwipsRect(10400, 7080, 240, 240));
+    for (anigif::AniGifWidget* gif : {&ucAniGIF1, &ucAniGIF2, &ucAniGIF3}) RestoreDesign(*gif);
+    // Hidden before the window was ever shown, the busy animation gets no hide event; it waits,
+    // paused, until the update check shows it.
+    ucAniGIF3.Control().UserControl_Hide();
 
     Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer1.setParent(this);  // so that it can be found by name like the other controls

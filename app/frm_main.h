@@ -17,6 +17,7 @@
 #include "app/app_config.h"
 #include "app/click_label.h"
 #include "app/dialogs.h"
+#include "control/qt/ani_gif_widget.h"
 #include "mining/mining_run.h"
 #include "mining/result_list.h"
 #include "notice/outside_links.h"
@@ -112,11 +113,11 @@ class FrmMain : public QWidget, private mining::RunView {
     QLabel Label1;
     QLabel LabelStatus;
     ClickLabel Label2;
-    QWidget ucAniGIF3;
+    anigif::AniGifWidget ucAniGIF3;
     ClickLabel Labelfeedback;
-    QWidget ucAniGIF1;
+    anigif::AniGifWidget ucAniGIF1;
     ClickLabel Labelhome;
-    QWidget ucAniGIF2;
+    anigif::AniGifWidget ucAniGIF2;
     QTimer Timer1;
     QLineEdit Text1[4];
     QLineEdit Text2;

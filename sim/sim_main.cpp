@@ -11,6 +11,7 @@ namespace {
 struct Settings {
     int port = 0;
     int blockAfter = -1;
+    int vendorLatencyMs = 0;
     sim::EngineOptions options;
 };
 
@@ -46,6 +47,7 @@ std::optional<Settings> ParseSettings(QCommandLineParser& parser, const QStringL
         {"depth", 0, sim::kVocabularySize, defaults.depth, &settings.options.depth},
         {"latency", 0, 600000, 0, &settings.options.latencyMs},
         {"block-after", 0, 1000000000, -1, &settings.blockAfter},
+        {"vendor-latency", 0, 600000, 0, &settings.vendorLatencyMs},
     };
     for (const auto& number : numbers) {
         const QString name = QLatin1String(number.name);
@@ -99,6 +101,8 @@ int main(int argc, char** argv) {
          QStringLiteral("Answer every engine request after the first N with the engine's "
                         "verification page."),
          QStringLiteral("N")},
+        {QStringLiteral("vendor-latency"), QStringLiteral("Delay before each vendor answer."),
+         QStringLiteral("MS"), QStringLiteral("0")},
     });
 
     QString error;
@@ -113,6 +117,7 @@ int main(int argc, char** argv) {
     sim::SimServer server;
     server.setEngineOptions(settings->options);
     server.setBlockAfter(settings->blockAfter);
+    server.setVendorLatency(settings->vendorLatencyMs);
     if (!server.listen(static_cast<quint16>(settings->port))) {
         std::fprintf(stderr, "quelvo-sim: cannot listen on 127.0.0.1 port %d\n", settings->port);
         return 1;

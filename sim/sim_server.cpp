@@ -141,6 +141,7 @@ Answer SimServer::engineAnswer(Engine engine, const QString& keyword) const {
 
 Answer SimServer::vendorAnswer(const QString& key, const QString& pathKey) const {
     Answer answer;
+    answer.delayMs = std::max(vendorLatencyMs_, 0);
     if (const Reply* reply = Find(vendorAnswers_, key, pathKey)) {
         answer.reply = *reply;
     } else if (auto verification = VerificationPage(pathKey)) {

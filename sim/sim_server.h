@@ -61,6 +61,8 @@ class SimServer : public QObject {
     void setVendorAnswer(const QString& pathAndQuery, const QByteArray& body, int status = 200,
                          const QByteArray& contentType = "text/plain; charset=utf-8");
     void setVendorFault(const QString& pathAndQuery, Fault fault, int httpStatus = 500);
+    // A delay before every vendor answer (a timer, not a sleep), for a slow vendor service.
+    void setVendorLatency(int ms) { vendorLatencyMs_ = ms; }
     // Requests to exactly this path and query; a key without '?' counts every query of the path.
     int vendorHits(const QString& pathAndQuery) const;
 
@@ -96,6 +98,7 @@ class SimServer : public QObject {
 
     QHash<QString, Reply> vendorAnswers_;
     QHash<QString, FaultSetting> vendorFaults_;
+    int vendorLatencyMs_ = 0;
     QHash<QString, int> hitsByTarget_;
     QHash<QString, int> hitsByPath_;
 };

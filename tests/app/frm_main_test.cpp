@@ -12,7 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include "animation_frames.h"
 #include "app/frm_main.h"
+#include "app/icons/draw_icons.h"
 #include "sim/sim_server.h"
 #include "support/engine_pages.h"
 #include "window_rig.h"
@@ -95,6 +97,25 @@ TEST(FrmMainWindow, ControlsCaptionsAndPositions) {
         EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
     EXPECT_EQ(rig.get<QLineEdit>("Text2").text(),
               QStringLiteral("<li><a trace=\"relatedSearch\" href="));
+}
+
+// The animations come from the design data built into the program: each shows its first frame at
+// its place, over the window's background; the busy one is hidden until an update check.
+TEST(FrmMainWindow, AnimationsShowTheirFirstFrames) {
+    Rig rig;
+    // Grabbed before the event loop has run, so before any animation has moved on.
+    const QImage window = Shown(*rig.window);
+    const struct {
+        const char* name;
+        icons::Animation animation;
+    } cases[] = {{"ucAniGIF1", icons::FeedbackBubble()},
+                 {"ucAniGIF2", icons::HomeHouse()},
+                 {"ucAniGIF3", icons::BusySpinner()}};
+    for (const auto& c : cases) {
+        QWidget& gif = rig.get<QWidget>(c.name);
+        const QImage expected = FrameOver(c.animation, 0, gif.palette().color(QPalette::Window));
+        EXPECT_EQ(gif.isVisible() ? window.copy(gif.geometry()) : Shown(gif), expected) << c.name;
+    }
 }
 
 TEST(FrmMainRun, EmptyKeywordIsAnsweredByTheMessageOnly) {

@@ -9,7 +9,10 @@
 
 #include <algorithm>
 #include <optional>
+#include <set>
 
+#include "animation_frames.h"
+#include "app/icons/draw_icons.h"
 #include "support/wait_until.h"
 #include "window_rig.h"
 
@@ -77,6 +80,33 @@ TEST(UpdateCheck, OnlyANewerNumberSpeaksAndOpensTheHomePage) {
                   c.newer ? QStringList{"提示|发现最新本，请立即更新！"} : QStringList{});
         EXPECT_EQ(rig.browser.opened, c.newer ? QList<QUrl>{QUrl(rig.url("/"))} : QList<QUrl>{});
     }
+}
+
+// While a slow answer is awaited the busy animation plays; it is hidden once the wait has ended.
+TEST(UpdateCheck, BusyAnimationPlaysWhileTheAnswerIsAwaited) {
+    WindowRig rig;
+    rig.server.setVendorFault(kRelease, sim::Fault::Stall);
+    QWidget& busy = rig.get<QWidget>("ucAniGIF3");
+    const icons::Animation spinner = icons::BusySpinner();
+    std::set<int> seen;  // frames shown while the request waited
+    const auto watch = [&] {
+        WaitUntil([&] {
+            const QImage now = Shown(busy);
+            const QColor background = busy.palette().color(QPalette::Window);
+            for (int i = 0; i < int(spinner.frames.size()); ++i)
+                if (busy.isVisible() && now == FrameOver(spinner, i, background)) seen.insert(i);
+            return seen.size() >= 3;
+        });
+        rig.window->VendorHttp().AbortAll();
+    };
+    QObject::connect(&rig.server, &sim::SimServer::requestReceived, rig.window.get(),
+                     [&](const QString& target) {
+                         if (target == kRelease) QTimer::singleShot(0, rig.window.get(), watch);
+                     });
+    rig.click("Label2");
+    EXPECT_GE(seen.size(), 3u);
+    EXPECT_FALSE(busy.isVisible());
+    EXPECT_TRUE(rig.get<QLabel>("Label2").isVisible());
 }
 
 // Closing the window ends the program at once. A run started while the update check or the feed
