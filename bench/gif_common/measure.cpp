@@ -37,27 +37,44 @@ long ResidentKb() {
     return resident * (sysconf(_SC_PAGESIZE) / 1024);
 }
 
-FirstRun RunInChild(const std::function<void()>& run) {
+namespace {
+
+// Runs `child` in a forked process and hands its plain-data result back through a pipe.
+template <class T>
+T ForkFor(const std::function<T()>& child, T failed) {
     int fds[2];
-    if (pipe(fds) != 0) return {};
+    if (pipe(fds) != 0) return failed;
     const pid_t pid = fork();
     if (pid == 0) {
         close(fds[0]);
-        FirstRun r;
-        const long before = ResidentKb();
-        r.ms = ElapsedMs(run);
-        rusage usage{};
-        getrusage(RUSAGE_SELF, &usage);
-        r.peakExtraKb = usage.ru_maxrss - before;
+        const T r = child();
         if (write(fds[1], &r, sizeof r) != sizeof r) _exit(1);
         _exit(0);
     }
     close(fds[1]);
-    FirstRun r;
-    if (read(fds[0], &r, sizeof r) != sizeof r) r = {};
+    T r = failed;
+    if (read(fds[0], &r, sizeof r) != sizeof r) r = failed;
     close(fds[0]);
     waitpid(pid, nullptr, 0);
     return r;
+}
+
+}  // namespace
+
+long InChild(const std::function<long()>& run) { return ForkFor<long>(run, -1); }
+
+FirstRun RunInChild(const std::function<void()>& run) {
+    return ForkFor<FirstRun>(
+        [&] {
+            FirstRun r;
+            const long before = ResidentKb();
+            r.ms = ElapsedMs(run);
+            rusage usage{};
+            getrusage(RUSAGE_SELF, &usage);
+            r.peakExtraKb = usage.ru_maxrss - before;
+            return r;
+        },
+        FirstRun{});
 }
 
 long MinorFaults() {

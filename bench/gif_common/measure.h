@@ -16,6 +16,9 @@ struct FirstRun {
     long peakExtraKb = -1;
 };
 
+// `run` in a fresh child process; what it returns.
+long InChild(const std::function<long()>& run);
+
 // One run in a fresh child process: its time before any allocator warmed up, and the resident
 // memory it adds at its peak.
 FirstRun RunInChild(const std::function<void()>& run);
