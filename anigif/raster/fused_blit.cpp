@@ -3,6 +3,7 @@
 #include <array>
 
 #include "raster/clip_copy.h"
+#include "raster/words4.h"
 
 namespace anigif {
 
@@ -34,7 +35,14 @@ void BitBltMasked(const PixelTarget& dst, const PixelRect& dest, const PixelSour
         const std::uint32_t* c =
             reinterpret_cast<const std::uint32_t*>(colors.Row(y + p.dy)) + (p.x0 + p.dx);
         std::uint32_t* d = reinterpret_cast<std::uint32_t*>(dst.Row(y)) + p.x0;
-        for (std::int32_t i = 0; i < p.n; ++i) {
+        std::int32_t i = 0;
+        for (const Words4 low = SplatWords4(0xFFFFFFu), high = SplatWords4(top); i + 4 <= p.n;
+             i += 4) {
+            const Words4 white = Words4{m[i], m[i + 1], m[i + 2], m[i + 3]} != 0;
+            const Words4 keep = (white & low) | high;
+            StoreWords4(d + i, (LoadWords4(d + i) & keep) | (LoadWords4(c + i) & low));
+        }
+        for (; i < p.n; ++i) {
             const std::uint32_t keep = (m[i] ? 0xFFFFFFu : 0u) | top;
             d[i] = (d[i] & keep) | (c[i] & 0xFFFFFFu);
         }
