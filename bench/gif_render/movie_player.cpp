@@ -20,6 +20,9 @@ MoviePlayer::MoviePlayer(const std::vector<std::uint8_t>& bytes, QMovie::CacheMo
     if (mode == QMovie::CacheAll) {
         const int frames = movie_.frameCount();
         for (int i = 0; i < frames; ++i) Step();
+        const QPixmap frame = movie_.currentPixmap();
+        cacheBytes_ = std::uint64_t(frames) * std::uint64_t(frame.width()) *
+                      std::uint64_t(frame.height()) * std::uint64_t(frame.depth() / 8);
     }
 }
 

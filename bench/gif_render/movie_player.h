@@ -19,10 +19,13 @@ class MoviePlayer {
 
     void Step();
     const QImage& Target() const { return target_; }
+    // The pixmaps the cache holds, in bytes (every frame's picture at its depth); 0 for CacheNone.
+    std::uint64_t CacheBytes() const { return cacheBytes_; }
 
   private:
     QByteArray data_;
     QBuffer buffer_;
     QMovie movie_;
     QImage target_;
+    std::uint64_t cacheBytes_ = 0;
 };
