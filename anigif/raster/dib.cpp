@@ -1,7 +1,6 @@
 #include "raster/dib.h"
 
 #include <limits>
-#include <new>
 
 namespace anigif {
 
@@ -25,8 +24,7 @@ bool DibPixels::Allocate(int bitsPerPixel, std::int32_t width, std::int32_t heig
     if (width <= 0 || height <= 0) return false;
     const auto total = DibBytes(bitsPerPixel, width, height);
     if (!total || *total > kMaxRasterBytes) return false;
-    bits_.reset(static_cast<std::uint8_t*>(std::calloc(static_cast<std::size_t>(*total), 1)));
-    if (!bits_) throw std::bad_alloc();
+    bits_ = AllocateZeroed(static_cast<std::size_t>(*total));
     size_ = static_cast<std::size_t>(*total);
     width_ = width;
     height_ = height;

@@ -1,12 +1,14 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <array>
 #include <memory>
 #include <optional>
 #include <span>
+
+#include "raster/zeroed_block.h"
 
 namespace anigif {
 
@@ -53,11 +55,7 @@ class DibPixels {
         return static_cast<std::size_t>(height_ - 1 - y);
     }
 
-    struct Free {
-        void operator()(std::uint8_t* p) const { std::free(p); }
-    };
-    // Zeroed by calloc: large blocks come as fresh zero pages from the system.
-    std::unique_ptr<std::uint8_t[], Free> bits_;
+    ZeroedBlock bits_;
     std::size_t size_ = 0;
     std::int32_t width_ = 0;
     std::int32_t height_ = 0;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <new>
 
 namespace anigif {
 
@@ -33,9 +32,7 @@ bool FrameStrip::Create(std::span<const ColumnSize> columns) {
         offset += static_cast<std::size_t>(c.Width) * static_cast<std::size_t>(c.Height);
     }
     if (x <= 0 || height <= 0 || x > std::numeric_limits<std::int32_t>::max()) return false;
-    // One byte more than needed, so that a strip of empty columns still has an address.
-    bits_.reset(static_cast<std::uint8_t*>(std::calloc(offset + 1, 1)));
-    if (!bits_) throw std::bad_alloc();
+    bits_ = AllocateZeroed(offset);
     columns_ = std::move(planned);
     width_ = static_cast<std::int32_t>(x);
     height_ = height;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "raster/dib.h"
+#include "raster/zeroed_block.h"
 
 namespace anigif {
 
@@ -58,10 +59,7 @@ class FrameStrip {
         std::int32_t Height = 0;
         std::size_t Offset = 0;
     };
-    struct Free {
-        void operator()(std::uint8_t* p) const { std::free(p); }
-    };
-    std::unique_ptr<std::uint8_t[], Free> bits_;
+    ZeroedBlock bits_;
     std::vector<Column> columns_;
     std::int32_t width_ = 0;
     std::int32_t height_ = 0;

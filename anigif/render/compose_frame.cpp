@@ -5,6 +5,7 @@
 
 #include "raster/blit.h"
 #include "raster/fill.h"
+#include "raster/fused_blit.h"
 #include "render/draw_frame.h"
 #include "render/strip_tables.h"
 
@@ -76,6 +77,18 @@ void ComposeFrame(AniGifData& d, std::int32_t n, ComposePhase phase) {
     }
     if (r.Disposal == 3) SaveArea(d, area);
     if (n > d.FramesBuilt) return;  // nothing decoded to lay down yet
+    const auto index = static_cast<std::size_t>(n - 1);
+    if (!d.Mask.Empty() && r.HasTransparency == 1 && r.Width > 0 && r.Height > 0 &&
+        index < d.Strip.ColumnCount()) {
+        // The mask's copy and the canvas's two in one pass, with the tables each would have used
+        // and the strip left holding the colour table, as after them.
+        LoadMaskTable(d, r);
+        const DibColorTable maskTable = d.Strip.ColorTable();
+        LoadColorTable(d, r);
+        LayMaskedFrame(TargetOf(d.Canvas), TargetOf(d.Mask), rect, ColumnSource(d.Strip, index),
+                       maskTable.data(), d.Strip.ColorTable().data());
+        return;
+    }
     if (!d.Mask.Empty()) {
         const PixelSource column = ColumnSource(d.Strip, static_cast<std::size_t>(n - 1));
         LoadMaskTable(d, r);

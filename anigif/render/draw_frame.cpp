@@ -2,6 +2,7 @@
 
 #include "raster/blit.h"
 #include "raster/fill.h"
+#include "raster/fused_blit.h"
 #include "render/compose_frame.h"
 #include "render/compute_scale.h"
 #include "render/strip_tables.h"
@@ -43,6 +44,10 @@ void BlitFrame(AniGifData& d, std::int32_t n, const PixelTarget& target, bool st
             stretch ? PixelRect{0, 0, d.CanvasWidth, d.CanvasHeight} : PixelRect{};
         if (d.Mask.Empty()) {
             Copy(target, dest, SourceOf(d.Canvas), source, stretch, RasterOp::SrcCopy);
+            return;
+        }
+        if (!stretch) {
+            BitBltMasked(target, dest, SourceOf(d.Mask), SourceOf(d.Canvas), 0, 0);
             return;
         }
         Copy(target, dest, SourceOf(d.Mask), source, stretch, RasterOp::SrcAnd);

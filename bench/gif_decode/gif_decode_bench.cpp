@@ -1,11 +1,9 @@
 // Loading a large animation with every frame built, against giflib's DGifSlurp of the same bytes
 // (the floor: LZW decoding alone) and against QMovie stepping through every frame (what a Qt
-// program would otherwise use). Prints medians over rounds, a first run in a fresh process (before
-// the allocator has memory to recycle), both ratios and the peak memory of each way.
+// program would otherwise use), at several frame counts so that growth shows. Prints medians over
+// rounds, a first run in a fresh process (before the allocator has memory to recycle), both
+// ratios, the page faults of a warm run and the peak memory of each way.
 #include <gif_lib.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <QBuffer>
 #include <QByteArray>
@@ -14,35 +12,18 @@
 #include <QMovie>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <functional>
-#include <string>
+#include <memory>
 #include <vector>
 
 #include "animation_writer.h"
+#include "bench_host.h"
 #include "control/uc_ani_gif.h"
+#include "measure.h"
 
 namespace {
-
-class BenchHost : public anigif::AniGifHost {
-  public:
-    anigif::PixelSize ClientSize() const override { return {400, 300}; }
-    double PixelsToContainerX(double px) const override { return px * 15; }
-    double PixelsToContainerY(double px) const override { return px * 15; }
-    bool IsRunMode() const override { return true; }
-    void Repaint() override {}
-    void ResizeClient(std::int32_t, std::int32_t) override {}
-    bool StartDownload(const std::string&, std::function<void(std::vector<std::uint8_t>)>,
-                       std::function<void()>) override {
-        return false;
-    }
-    void CancelDownload() override {}
-    bool StartTimer(std::int32_t, std::function<void()>) override { return true; }
-    void StopTimer() override {}
-};
 
 struct Source {
     const std::vector<std::uint8_t>* bytes;
@@ -58,25 +39,22 @@ int ReadSource(GifFileType* gif, GifByteType* out, int n) {
     return static_cast<int>(k);
 }
 
-int GiflibSlurp(const std::vector<std::uint8_t>& bytes) {
+void GiflibSlurp(const std::vector<std::uint8_t>& bytes) {
     Source source{&bytes};
     int error = 0;
     GifFileType* gif = DGifOpen(&source, ReadSource, &error);
     if (!gif || DGifSlurp(gif) != GIF_OK) std::abort();
-    const int frames = gif->ImageCount;
     DGifCloseFile(gif, &error);
-    return frames;
 }
 
-int ControlLoad(const std::vector<std::uint8_t>& bytes) {
+void ControlLoad(const std::vector<std::uint8_t>& bytes, int frames) {
     BenchHost host;
     anigif::ucAniGIF gif(host);
     gif.SetDelayAnimation(0);
-    if (!gif.LoadAnimatedGIF_Array(bytes)) std::abort();
-    return gif.FrameCount();
+    if (!gif.LoadAnimatedGIF_Array(bytes) || gif.FrameCount() != frames) std::abort();
 }
 
-int MovieSteps(const std::vector<std::uint8_t>& bytes, int frames) {
+void MovieSteps(const std::vector<std::uint8_t>& bytes, int frames) {
     QByteArray data(reinterpret_cast<const char*>(bytes.data()),
                     static_cast<qsizetype>(bytes.size()));
     QBuffer buffer(&data);
@@ -89,104 +67,96 @@ int MovieSteps(const std::vector<std::uint8_t>& bytes, int frames) {
         if (!movie.currentImage().isNull()) ++shown;
     }
     if (shown != frames) std::abort();
-    return shown;
 }
 
-double ElapsedMs(const std::function<void()>& run) {
-    const auto t0 = std::chrono::steady_clock::now();
-    run();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
-}
-
-double Median(std::vector<double> ms) {
-    std::sort(ms.begin(), ms.end());
-    return ms[ms.size() / 2];
-}
-
-long ResidentKb() {
-    std::ifstream statm("/proc/self/statm");
-    long size = 0, resident = 0;
-    statm >> size >> resident;
-    return resident * (sysconf(_SC_PAGESIZE) / 1024);
-}
-
-struct FirstRun {
-    double ms = -1;
-    long peakExtraKb = -1;
+struct Way {
+    const char* name;
+    std::function<void()> run;
+    FirstRun first;
+    std::vector<double> runs;
+    long faults = 0;  // in the last warm run
 };
 
-// One run in a fresh child process: its time before any allocator warmed up, and the resident
-// memory it adds at its peak.
-FirstRun RunInChild(const std::function<void()>& run) {
-    int fds[2];
-    if (pipe(fds) != 0) return {};
-    const pid_t pid = fork();
-    if (pid == 0) {
-        close(fds[0]);
-        FirstRun r;
-        const long before = ResidentKb();
-        r.ms = ElapsedMs(run);
-        rusage usage{};
-        getrusage(RUSAGE_SELF, &usage);
-        r.peakExtraKb = usage.ru_maxrss - before;
-        if (write(fds[1], &r, sizeof r) != sizeof r) _exit(1);
-        _exit(0);
+struct Size {
+    int frames = 0;
+    std::shared_ptr<const std::vector<std::uint8_t>> bytes;  // shared with the ways' runs
+    std::vector<Way> ways;
+};
+
+Size MakeSize(int frames, int width, int height) {
+    Size s{frames,
+           std::make_shared<const std::vector<std::uint8_t>>(
+               WriteBenchAnimation(frames, width, height)),
+           {}};
+    const auto bytes = s.bytes;
+    s.ways.push_back({"giflib DGifSlurp", [=] { GiflibSlurp(*bytes); }, {}, {}, 0});
+    s.ways.push_back(
+        {"ucAniGIF all frames built", [=] { ControlLoad(*bytes, frames); }, {}, {}, 0});
+    s.ways.push_back({"QMovie every frame", [=] { MovieSteps(*bytes, frames); }, {}, {}, 0});
+    return s;
+}
+
+// First runs in children forked before this process has decoded anything or started Qt.
+void MeasureFirstRuns(Size& s) {
+    int noArgs = 0;
+    for (Way& w : s.ways) {
+        const bool qt = &w == &s.ways.back();
+        w.first = RunInChild([&] {
+            if (!qt) return w.run();
+            QGuiApplication app(noArgs, nullptr);
+            w.run();
+        });
     }
-    close(fds[1]);
-    FirstRun r;
-    if (read(fds[0], &r, sizeof r) != sizeof r) r = {};
-    close(fds[0]);
-    waitpid(pid, nullptr, 0);
-    return r;
+}
+
+void MeasureRounds(Size& s) {
+    const int reps = s.frames >= 1000 ? 3 : 7;  // keeps the largest size to a few seconds
+    for (Way& w : s.ways) w.run();              // warm up
+    // Rounds of all three, so that a disturbance of the machine hits each alike.
+    for (int i = 0; i < reps; ++i) {
+        for (Way& w : s.ways) {
+            const long faults = MinorFaults();
+            w.runs.push_back(ElapsedMs(w.run));
+            w.faults = MinorFaults() - faults;
+        }
+    }
+}
+
+void Print(const Size& s, int width, int height) {
+    std::printf("\n%d frames of %dx%d, local tables, transparency: %zu bytes, %zu rounds\n",
+                s.frames, width, height, s.bytes->size(), s.ways[0].runs.size());
+    std::printf("%-27s %14s %18s %12s %12s\n", "", "median of runs", "first run (fresh)",
+                "page faults", "peak memory");
+    for (const Way& w : s.ways) {
+        std::printf("%-27s %11.1f ms %15.1f ms %12ld %8ld KiB\n", w.name, Median(w.runs),
+                    w.first.ms, w.faults, w.first.peakExtraKb);
+    }
+    const auto ratio = [&](const char* peer, std::size_t p, const char* target) {
+        std::printf("ucAniGIF / %-6s = %.3f (first run %.3f)   target <= %s\n", peer,
+                    Median(s.ways[1].runs) / Median(s.ways[p].runs),
+                    s.ways[1].first.ms / s.ways[p].first.ms, target);
+    };
+    ratio("giflib", 0, "1.15");
+    ratio("QMovie", 2, "1.00");
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const int frames = argc > 1 ? std::atoi(argv[1]) : 300;
-    const int reps = argc > 2 ? std::atoi(argv[2]) : 7;
+    std::vector<int> counts;
+    for (int i = 1; i < argc; ++i) counts.push_back(std::atoi(argv[i]));
+    if (counts.empty()) counts = {60, 300, 1000};
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     const int width = 400;
     const int height = 300;
-    const std::vector<std::uint8_t> bytes = WriteBenchAnimation(frames, width, height);
-    std::printf("animation: %d frames of %dx%d, local tables, transparency: %zu bytes\n", frames,
-                width, height, bytes.size());
-
-    // First runs in children, before any Qt application exists in this process.
-    const FirstRun giflibFirst = RunInChild([&] { GiflibSlurp(bytes); });
-    const FirstRun controlFirst = RunInChild([&] { ControlLoad(bytes); });
-    int noArgs = 0;
-    const FirstRun movieFirst = RunInChild([&] {
-        QGuiApplication app(noArgs, nullptr);
-        MovieSteps(bytes, frames);
-    });
-
+    std::vector<Size> sizes;
+    for (int frames : counts) sizes.push_back(MakeSize(frames, width, height));
+    for (Size& s : sizes) MeasureFirstRuns(s);
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
-
-    GiflibSlurp(bytes);  // warm up
-    ControlLoad(bytes);
-    // Rounds of all three, so that a disturbance of the machine hits each alike.
-    std::vector<double> giflibRuns, controlRuns, movieRuns;
-    for (int i = 0; i < reps; ++i) {
-        giflibRuns.push_back(ElapsedMs([&] { GiflibSlurp(bytes); }));
-        controlRuns.push_back(ElapsedMs([&] { ControlLoad(bytes); }));
-        movieRuns.push_back(ElapsedMs([&] { MovieSteps(bytes, frames); }));
+    for (Size& s : sizes) {
+        MeasureRounds(s);
+        Print(s, width, height);
     }
-    const double giflibMs = Median(giflibRuns);
-    const double controlMs = Median(controlRuns);
-    const double movieMs = Median(movieRuns);
-
-    std::printf("%-27s %14s %18s %16s\n", "", "median of runs", "first run (fresh)", "peak memory");
-    const auto line = [](const char* name, double ms, const FirstRun& first) {
-        std::printf("%-27s %11.1f ms %15.1f ms %11ld KiB\n", name, ms, first.ms, first.peakExtraKb);
-    };
-    line("giflib DGifSlurp", giflibMs, giflibFirst);
-    line("ucAniGIF all frames built", controlMs, controlFirst);
-    line("QMovie every frame", movieMs, movieFirst);
-    std::printf("ucAniGIF / giflib = %.3f (first run %.3f)   target <= 1.15\n",
-                controlMs / giflibMs, controlFirst.ms / giflibFirst.ms);
-    std::printf("ucAniGIF / QMovie = %.3f (first run %.3f)   target <= 1.00\n", controlMs / movieMs,
-                controlFirst.ms / movieFirst.ms);
     return 0;
 }

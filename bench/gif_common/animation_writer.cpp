@@ -18,12 +18,13 @@ void Check(int result, const char* what) {
 }
 
 // A picture with smooth areas, edges and a band of noise: compresses like real content.
-std::uint8_t Pixel(int frame, int x, int y, std::uint32_t& noise) {
-    const int cx = (frame * 7) % 400;
+std::uint8_t Pixel(int frame, int x, int y, int width, int height, std::uint32_t& noise) {
+    const int cx = (frame * 7) % width;
     const int dx = x - cx;
-    const int dy = y - 150;
-    if (dx * dx + dy * dy < 2500) return 0;  // transparent disc moving across
-    if (y > 200 && y < 232) {
+    const int dy = y - height / 2;
+    if (dx * dx + dy * dy < 2500) return 0;  // a disc (transparent when index 0 is) moving across
+    const int band = height * 2 / 3;
+    if (y > band && y < band + 32) {
         noise = noise * 1664525u + 1013904223u;
         return static_cast<std::uint8_t>(1 + (noise >> 24) % 255);
     }
@@ -32,7 +33,8 @@ std::uint8_t Pixel(int frame, int x, int y, std::uint32_t& noise) {
 
 }  // namespace
 
-std::vector<std::uint8_t> WriteBenchAnimation(int frames, int width, int height) {
+std::vector<std::uint8_t> WriteBenchAnimation(int frames, int width, int height,
+                                              AnimationKind kind) {
     std::vector<std::uint8_t> out;
     int error = 0;
     GifFileType* gif = EGifOpen(&out, WriteToVector, &error);
@@ -55,14 +57,15 @@ std::vector<std::uint8_t> WriteBenchAnimation(int frames, int width, int height)
             map->Colors[i] = {static_cast<GifByteType>(i + f), static_cast<GifByteType>(i * 3),
                               static_cast<GifByteType>(255 - i)};
         }
-        GraphicsControlBlock gcb{DISPOSE_DO_NOT, false, 4, 0};
+        const int transparent = kind == AnimationKind::Transparent ? 0 : NO_TRANSPARENT_COLOR;
+        GraphicsControlBlock gcb{DISPOSE_DO_NOT, false, 4, transparent};
         GifByteType ext[4];
         const size_t n = EGifGCBToExtension(&gcb, ext);
         Check(EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(n), ext), "gce");
         Check(EGifPutImageDesc(gif, 0, 0, width, height, false, map.get()), "image");
         for (int y = 0; y < height; ++y) {
             for (int x = 0; x < width; ++x)
-                row[static_cast<std::size_t>(x)] = Pixel(f, x, y, noise);
+                row[static_cast<std::size_t>(x)] = Pixel(f, x, y, width, height, noise);
             Check(EGifPutLine(gif, row.data(), width), "line");
         }
     }
