@@ -48,7 +48,9 @@ std::int32_t ucAniGIF::LoopsRemaining() const {
 }
 
 void ucAniGIF::SetDelayAnimation(std::int32_t mode) {
-    if (mode >= 0 && mode <= 3) delayAnimation_ = mode;
+    if (mode < 0 || mode > 3 || mode == delayAnimation_) return;
+    delayAnimation_ = mode;
+    host_.PropertyChanged("DelayAnimation");
 }
 
 void ucAniGIF::UserControl_Resize() {

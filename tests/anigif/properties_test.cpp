@@ -71,7 +71,10 @@ TEST_F(Properties, RangesAreEnforcedByIgnoringOrClampingAndChangesMarked) {
     gif.SetSteppedDelay(-100);
     EXPECT_EQ(gif.SteppedDelay(), 0);
     gif.SetFrameCount(9);
-    EXPECT_EQ(host.marks, (Names{"Delay", "Delay", "Loops", "Mirrored"}));
+    gif.SetDelayAnimation(4);
+    gif.SetDelayAnimation(1);  // unchanged
+    gif.SetDelayAnimation(3);
+    EXPECT_EQ(host.marks, (Names{"Delay", "Delay", "Loops", "Mirrored", "DelayAnimation"}));
 }
 
 TEST_F(Properties, ChangingStretchRewindsAStoppedAnimationAndLeavesAPausedOne) {
