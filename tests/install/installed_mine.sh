@@ -32,7 +32,7 @@ fi
 # A GBK locale shows the file is in the locale's charset, not UTF-8; built on the fly when the
 # machine has the locale sources, since Debian ships none compiled.
 export LC_ALL=C.UTF-8 charset=UTF-8
-if localedef -i zh_CN -f GBK "$root/locale/zh_CN.GBK" 2>/dev/null; then
+if mkdir "$root/locale" && localedef -i zh_CN -f GBK "$root/locale/zh_CN.GBK" 2>/dev/null; then
   export LOCPATH=$root/locale LC_ALL=zh_CN.GBK charset=GB18030
 fi
 
