@@ -4,7 +4,7 @@
 # them, and the list on stdout and the result file hold the run's keywords.
 # Usage: installed_mine.sh BUILD_DIR EXPECTED_LIST
 set -euo pipefail
-build=$1 expected=$2
+build=$(realpath "$1") expected=$(realpath "$2")
 root=$(mktemp -d)
 sim=
 cleanup() {
@@ -28,12 +28,17 @@ done
 if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate share/applications/example.quelvo.Quelvo.desktop
 fi
+if command -v appstreamcli >/dev/null; then
+  appstreamcli validate --no-net share/metainfo/example.quelvo.Quelvo.metainfo.xml >/dev/null ||
+    fail "$(appstreamcli validate --no-net share/metainfo/example.quelvo.Quelvo.metainfo.xml)"
+fi
 
 # A GBK locale shows the file is in the locale's charset, not UTF-8; built on the fly when the
 # machine has the locale sources, since Debian ships none compiled.
-export LC_ALL=C.UTF-8 charset=UTF-8
+# Only the program runs in it, so this script's own messages stay readable.
+locale=(LC_ALL=C.UTF-8) charset=UTF-8
 if mkdir "$root/locale" && localedef -i zh_CN -f GBK "$root/locale/zh_CN.GBK" 2>/dev/null; then
-  export LOCPATH=$root/locale LC_ALL=zh_CN.GBK charset=GB18030
+  locale=(LOCPATH="$root/locale" LC_ALL=zh_CN.GBK) charset=GB18030
 fi
 
 bin/quelvo-sim --fan-out 3 --depth 2 >"$root/sim.out" &
@@ -46,7 +51,7 @@ done
 [[ $base == http://* ]] || fail "quelvo-sim printed no address"
 
 mkdir "$root/out"
-bin/quelvo mine 手机 --baidu-host "$base" --out "$root/out" >"$root/list" 2>"$root/err" ||
+env "${locale[@]}" bin/quelvo mine 手机 --baidu-host "$base" --out "$root/out" >"$root/list" 2>"$root/err" ||
   fail "quelvo mine exited $?: $(cat "$root/err")"
 # stdout and file names are UTF-8 whatever the locale; the file's text is in the locale's charset.
 diff -u "$expected" "$root/list" || fail "the list on stdout"
