@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the Debian package from the build tree and holds it to what a user's apt needs: runtime
-# dependencies only, and no lintian errors. Skips (77) on a machine without the packaging tools.
-# Usage: debian_package.sh BUILD_DIR
+# dependencies only, no lintian errors, and programs that mine once unpacked. Skips (77) on a
+# machine without the packaging tools.
+# Usage: debian_package.sh BUILD_DIR EXPECTED_LIST
 set -euo pipefail
-build=$1
+build=$1 expected=$2
 for tool in cpack dpkg-shlibdeps lintian; do
   command -v "$tool" >/dev/null || { echo "SKIP: no $tool"; exit 77; }
 done
@@ -24,3 +25,5 @@ dpkg-deb -c "$deb" | grep -q ' ./usr/share/quelvo/skinh.she$' || fail "no skin i
 
 # Errors fail the test; warnings are shown.
 lintian --fail-on error --tag-display-limit 0 "$deb"
+# The package's stripped programs run as the build's do.
+bash "$(dirname "$0")/installed_mine.sh" "$deb" "$expected"

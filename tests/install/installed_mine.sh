@@ -2,9 +2,9 @@
 # Installs the build into a temporary root and mines with the installed quelvo against the
 # installed quelvo-sim, as a user of the package would: the files land where the desktop looks for
 # them, and the list on stdout and the result file hold the run's keywords.
-# Usage: installed_mine.sh BUILD_DIR EXPECTED_LIST
+# Usage: installed_mine.sh BUILD_DIR|PACKAGE.deb EXPECTED_LIST
 set -euo pipefail
-build=$(realpath "$1") expected=$(realpath "$2")
+from=$(realpath "$1") expected=$(realpath "$2")
 root=$(mktemp -d)
 sim=
 cleanup() {
@@ -14,7 +14,11 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-cmake --install "$build" --prefix "$root/usr" >/dev/null
+if [[ $from == *.deb ]]; then
+  dpkg-deb -x "$from" "$root"
+else
+  cmake --install "$from" --prefix "$root/usr" >/dev/null
+fi
 cd "$root/usr"
 for f in bin/quelvo bin/quelvo-sim bin/anigif share/quelvo/skinh.she \
   share/applications/example.quelvo.Quelvo.desktop share/metainfo/example.quelvo.Quelvo.metainfo.xml \
