@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QFont>
+#include <QIcon>
 #include <QWebEngineSettings>
 
 #include "app/skin.h"
@@ -169,6 +170,8 @@ void FrmMain::ConnectHandlers() {
 
 void FrmMain::Form_Load() {
     ApplySkin(config_.skinPath.isEmpty() ? DefaultSkinPath() : config_.skinPath);
+    // The installed icon from the icon theme; a build tree has none and keeps the default.
+    setWindowIcon(QIcon::fromTheme(QStringLiteral("quelvo")));
     WebBrowser1.load(VendorUrl(config_.vendor, QStringLiteral("/api/pages/keywords.php?ver=2.0")));
     Timer1.start();
 }

@@ -4,8 +4,13 @@
 #include <QCoreApplication>
 #include <QFile>
 
-QString DefaultSkinPath() {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/skinh.she");
+QString DefaultSkinPath() { return SkinPathFrom(QCoreApplication::applicationDirPath()); }
+
+QString SkinPathFrom(const QString& executableDir) {
+    const QString beside = executableDir + QStringLiteral("/skinh.she");
+    const QString installed = executableDir + QStringLiteral("/../share/quelvo/skinh.she");
+    if (!QFile::exists(beside) && QFile::exists(installed)) return installed;
+    return beside;
 }
 
 bool ApplySkin(const QString& path) {
