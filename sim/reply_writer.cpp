@@ -28,15 +28,18 @@ void Write(QHttpServerResponder& responder, const Reply& reply) {
 }
 
 // Generated as the socket drains, never held in memory as a whole. Written on the socket itself:
-// the responder's own streaming posts work that outlives a server torn down mid-transfer.
-void WriteOversize(QTcpSocket* socket) {
+// the responder's own streaming posts work that outlives a server torn down mid-transfer. Without
+// a declared length the body ends where the connection does.
+void WriteHuge(QTcpSocket* socket, qint64 bytes, bool declareLength) {
     static constexpr qint64 kChunk = 64 * 1024;
     const QByteArray head = QByteArrayLiteral(
         "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title></title></head><body><!--");
     const QByteArray tail = QByteArrayLiteral("--></body></html>\n");
-    socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\nContent-Length: " +
-                  QByteArray::number(kOversizeBytes) + "\r\nConnection: close\r\n\r\n" + head);
-    auto fillLeft = std::make_shared<qint64>(kOversizeBytes - head.size() - tail.size());
+    const QByteArray length =
+        declareLength ? "Content-Length: " + QByteArray::number(bytes) + "\r\n" : QByteArray();
+    socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html; charset=utf-8\r\n" + length +
+                  "Connection: close\r\n\r\n" + head);
+    auto fillLeft = std::make_shared<qint64>(bytes - head.size() - tail.size());
     auto pump = [socket, fillLeft, tail] {
         const QByteArray filler(kChunk, 'x');
         while (*fillLeft > 0 && socket->bytesToWrite() < 4 * kChunk) {
@@ -80,7 +83,13 @@ void Deliver(const Answer& answer, QHttpServerResponder& responder, QTcpSocket* 
         case Fault::Stall:
             return;
         case Fault::Oversize:
-            WriteOversize(socket);
+            WriteHuge(socket, kOversizeBytes, true);
+            return;
+        case Fault::Flood:
+            WriteHuge(socket, kFloodBytes, false);
+            return;
+        case Fault::RedirectLoop:
+            Write(responder, answer.reply);  // the server has pointed it back at the request
             return;
         case Fault::EmptyBody:
             Write(responder, {200, answer.reply.contentType, {}, {}});

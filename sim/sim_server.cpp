@@ -116,6 +116,8 @@ void SimServer::handle(const QHttpServerRequest& request, QTcpSocket* socket) {
         ++hitsByPath_[pathKey];
         answer = vendorAnswer(key, pathKey);
     }
+    if (answer.fault == Fault::RedirectLoop)
+        answer.reply = {302, QByteArrayLiteral("text/html"), {}, EncodedTarget(url)};
     carryOut(answer, request, socket);
 }
 

@@ -10,11 +10,14 @@ enum class Engine { Baidu, Google, Taobao };
 enum class BodyCharset { Utf8, Utf8Bom, Gbk };
 
 // What goes wrong with an answer. Reset and Stall act on the connection itself, the others on
-// what is written to it.
-enum class Fault { None, HttpError, Reset, Stall, Oversize, EmptyBody };
+// what is written to it. Flood is a body far past any cap whose length is not announced, so only
+// counting the bytes as they arrive can stop it; RedirectLoop sends the request back to itself.
+enum class Fault { None, HttpError, Reset, Stall, Oversize, EmptyBody, Flood, RedirectLoop };
 
 // Size of a Fault::Oversize body: past the 16 MiB a client is expected to refuse.
 inline constexpr qint64 kOversizeBytes = 17 * 1024 * 1024;
+// Size of a Fault::Flood body.
+inline constexpr qint64 kFloodBytes = 50 * 1024 * 1024;
 
 struct EngineOptions {
     int fanOut = 6;  // related keywords offered per page

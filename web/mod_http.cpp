@@ -94,11 +94,24 @@ HttpResult ModHttp::Get(const QUrl& url) {
             reply->abort();
         }
     });
-    QObject::connect(reply, &QNetworkReply::downloadProgress, &loop, [&](qint64 received, qint64) {
+    // The body is taken as it arrives through a small read buffer: the transfer then waits for us
+    // instead of queueing whatever the server sends, so a body with no declared length costs at
+    // most the cap, however long it runs and however busy this thread is.
+    // Kept in pieces and joined once at the end: a growing array would be copied as it grows,
+    // twice the cap for a moment.
+    reply->setReadBufferSize(kReadBufferBytes);
+    QByteArrayList body;
+    qint64 received = 0;
+    QObject::connect(reply, &QNetworkReply::readyRead, &loop, [&] {
+        QByteArray piece = reply->readAll();
+        received += piece.size();
         if (received > kMaxBodyBytes) {
             tooLarge = true;
+            body.clear();
             reply->abort();
+            return;
         }
+        body.append(std::move(piece));
     });
     QObject::connect(reply, &QNetworkReply::redirected, &loop,
                      [&result](const QUrl& to) { result.redirects.append(to); });
@@ -133,7 +146,8 @@ HttpResult ModHttp::Get(const QUrl& url) {
         result.failure = IsTransportError(error) ? TransportFailure(*reply) : Failure::Other;
         return result;
     }
-    result.body = reply->readAll();
+    body.append(reply->readAll());
+    result.body = body.join();
     if (error != QNetworkReply::NoError && result.body.isEmpty()) {
         // An error status without a body gives nothing to read.
         result.error = reply->errorString();

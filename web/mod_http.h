@@ -55,6 +55,7 @@ class ModHttp : public QObject {
   public:
     static constexpr int kDefaultTransferTimeoutMs = 30000;
     static constexpr qint64 kMaxBodyBytes = 16 * 1024 * 1024;
+    static constexpr qint64 kReadBufferBytes = 256 * 1024;
 
     explicit ModHttp(QObject* parent = nullptr);
     ~ModHttp() override;

@@ -2,7 +2,8 @@
 // Prints the time of the run with a result file against the same run without one (the file's
 // whole cost, the disk's flushes included; target within 1.3x), pages per second, the cost of one
 // added keyword early and late in the run (their ratio should stay near 1), and the bytes written
-// to the result file against what rewriting the whole file after every addition would have written.
+// to the result file against what rewriting the whole file after every addition would have written,
+// and the peak resident memory of the runs (the engines' own is printed apart).
 // Usage: bench_mining [ENTRIES...]   list sizes to stop at (default: the limit, 32767)
 #include <QCoreApplication>
 #include <QDir>
@@ -11,6 +12,8 @@
 #include <QProcess>
 #include <QStringEncoder>
 #include <QTemporaryDir>
+
+#include <sys/resource.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -22,6 +25,13 @@
 #include "web/mod_http.h"
 
 namespace {
+
+// The high-water mark of resident memory, in MiB, of this process or of its reaped children.
+double PeakMiB(int who) {
+    rusage usage{};
+    getrusage(who, &usage);
+    return usage.ru_maxrss / 1024.0;
+}
 
 class BenchView : public mining::RunView {
   public:
@@ -167,6 +177,8 @@ bool Compare(const QUrl& base, const QString& folder, int limit) {
         us(bare.early), us(bare.late), bare.early > 0 ? bare.late / bare.early : 0.0);
     std::printf("one full rewrite   %.1f us at the end = %.0f x the late cost of an addition\n",
                 us(fullRewriteNs), f.late > 0 ? fullRewriteNs / f.late : 0.0);
+    std::printf("memory peak        %.1f MiB resident, the whole process so far\n",
+                PeakMiB(RUSAGE_SELF));
     std::printf("result file bytes  %llu written, %llu by full rewrites, ratio %.6f\n\n",
                 static_cast<unsigned long long>(f.written),
                 static_cast<unsigned long long>(f.fullRewriteBytes),
@@ -204,5 +216,6 @@ int main(int argc, char** argv) {
     }
     sim.kill();
     sim.waitForFinished();
+    std::printf("engines' peak      %.1f MiB resident (quelvo-sim)\n", PeakMiB(RUSAGE_CHILDREN));
     return complete ? 0 : 1;
 }
