@@ -1,7 +1,10 @@
 #include "command_line.h"
 
-#include <cstring>
+#include <QCommandLineParser>
+
 #include <optional>
+
+#include "cli/standard_options.h"
 
 namespace {
 
@@ -37,9 +40,71 @@ std::optional<int> Number(const QString& text, int low, int high) {
 // An hour between two requests is already more than any engine asks for.
 constexpr int kMaxDelayMs = 3600000;
 
-}  // namespace
+QCommandLineOption Valued(const char* name) {
+    return {QString::fromLatin1(name), QString(), QStringLiteral("value")};
+}
 
-bool IsMineCommand(int argc, char** argv) { return argc > 1 && std::strcmp(argv[1], "mine") == 0; }
+const char* const kHostOptions[] = {"baidu-host", "google-host", "taobao-host", "vendor-host"};
+
+// The options of `quelvo mine` alone.
+constexpr struct {
+    const char* name;
+    bool valued;
+} kMineOptions[] = {{"engine", true},    {"out", true},      {"format", true},
+                    {"delay", true},     {"limit", true},    {"marker", true},
+                    {"contains", false}, {"verbose", false}, {"stop-when-blocked", false}};
+
+// Reads the options of `quelvo mine` into `cl`; the first bad one becomes its error.
+void ReadMineOptions(const QCommandLineParser& p, CommandLine& cl) {
+    auto fail = [&cl](const QString& why) {
+        if (cl.error.isEmpty()) cl.error = why;
+    };
+    auto value = [&p](const char* name) -> std::optional<QString> {
+        const QString key = QString::fromLatin1(name);
+        if (!p.isSet(key)) return std::nullopt;
+        return p.value(key);
+    };
+    if (const auto v = value("engine")) {
+        if (const auto e = EngineNamed(*v))
+            cl.engine = *e;
+        else
+            fail(QStringLiteral("unknown engine: %1").arg(*v));
+    }
+    if (const auto v = value("out")) cl.outDir = *v;
+    if (const auto v = value("format")) {
+        if (const auto f = FormatNamed(*v))
+            cl.format = *f;
+        else
+            fail(QStringLiteral("unknown format: %1").arg(*v));
+    }
+    if (const auto v = value("delay")) {
+        if (const auto n = Number(*v, 0, kMaxDelayMs))
+            cl.delayMs = *n;
+        else
+            fail(QStringLiteral("--delay takes milliseconds from 0 to %1: %2")
+                     .arg(kMaxDelayMs)
+                     .arg(*v));
+    }
+    if (const auto v = value("limit")) {
+        if (const auto n = Number(*v, 1, mining::ResultList::kMaxEntries))
+            cl.limit = *n;
+        else
+            fail(QStringLiteral("--limit takes a number from 1 to %1: %2")
+                     .arg(mining::ResultList::kMaxEntries)
+                     .arg(*v));
+    }
+    if (const auto v = value("marker")) {
+        if (v->isEmpty())
+            fail(QStringLiteral("--marker needs a text"));
+        else
+            cl.marker = *v;
+    }
+    cl.contains = p.isSet(QStringLiteral("contains"));
+    cl.verbose = p.isSet(QStringLiteral("verbose"));
+    cl.stopWhenBlocked = p.isSet(QStringLiteral("stop-when-blocked"));
+}
+
+}  // namespace
 
 QString UsageText() {
     return QStringLiteral(
@@ -51,119 +116,78 @@ QString UsageText() {
         "              [--marker TEXT] [--stop-when-blocked] [--demo] [host options]\n"
         "      mine without a window: progress and a summary on stderr, the list on stdout;\n"
         "      exit status 0, or 1 when no page at all could be fetched\n"
+        "  quelvo --help | --version\n"
         "\n"
         "Host options (base addresses such as https://www.baidu.com):\n"
         "  --baidu-host URL  --google-host URL  --taobao-host URL  --vendor-host URL\n"
-        "  --demo            serve every host from built-in loopback servers\n");
+        "  --demo            serve every host from built-in loopback servers\n"
+        "\n"
+        "Bad arguments end with exit status 2.\n");
 }
 
 CommandLine ParseCommandLine(const QStringList& args) {
     CommandLine cl;
-    int i = 1;
-    if (args.size() > 1 && args.at(1) == u"mine") {
-        cl.mode = CommandLine::Mode::Mine;
-        i = 2;
+    QCommandLineParser p;
+    cli::AddStandardOptions(p);
+    p.addOption({QStringLiteral("demo"), QString()});
+    for (const char* name : kHostOptions) p.addOption(Valued(name));
+    for (const auto& option : kMineOptions)
+        p.addOption(option.valued
+                        ? Valued(option.name)
+                        : QCommandLineOption(QString::fromLatin1(option.name), QString()));
+    if (!p.parse(args)) {
+        cl.error = p.errorText();
+        return cl;
     }
-    bool haveKeyword = false;
-    auto fail = [&cl](const QString& why) {
-        if (cl.error.isEmpty()) cl.error = why;
-    };
+    if (p.isSet(QStringLiteral("help"))) {
+        cl.mode = CommandLine::Mode::Help;
+        return cl;
+    }
+    if (p.isSet(QStringLiteral("version"))) {
+        cl.mode = CommandLine::Mode::Version;
+        return cl;
+    }
 
-    for (; i < args.size(); ++i) {
-        QString arg = args.at(i);
-        std::optional<QString> inlineValue;
-        if (arg.startsWith(u"--") && arg.contains(u'=')) {
-            const qsizetype eq = arg.indexOf(u'=');
-            inlineValue = arg.mid(eq + 1);
-            arg = arg.left(eq);
-        }
-        auto value = [&]() -> std::optional<QString> {
-            if (inlineValue) return inlineValue;
-            if (i + 1 < args.size()) return args.at(++i);
-            fail(QStringLiteral("%1 needs a value").arg(arg));
-            return std::nullopt;
-        };
-        auto host = [&](QUrl& target) {
-            if (const auto v = value()) {
-                if (const auto url = HostUrl(*v))
-                    target = *url;
-                else
-                    fail(QStringLiteral("%1: not an http or https address: %2").arg(arg, *v));
-            }
-        };
+    cl.demo = p.isSet(QStringLiteral("demo"));
+    const struct {
+        const char* name;
+        QUrl& target;
+    } hosts[] = {{"baidu-host", cl.config.hosts.baidu},
+                 {"google-host", cl.config.hosts.google},
+                 {"taobao-host", cl.config.hosts.taobao},
+                 {"vendor-host", cl.config.vendor}};
+    for (const auto& host : hosts) {
+        const QString key = QString::fromLatin1(host.name);
+        if (!p.isSet(key)) continue;
+        if (const auto url = HostUrl(p.value(key)))
+            host.target = *url;
+        else if (cl.error.isEmpty())
+            cl.error =
+                QStringLiteral("--%1: not an http or https address: %2").arg(key, p.value(key));
+    }
 
-        if (arg == u"--help" || arg == u"-h") {
-            cl.mode = CommandLine::Mode::Help;
-        } else if (arg == u"--demo") {
-            cl.demo = true;
-        } else if (arg == u"--baidu-host") {
-            host(cl.config.hosts.baidu);
-        } else if (arg == u"--google-host") {
-            host(cl.config.hosts.google);
-        } else if (arg == u"--taobao-host") {
-            host(cl.config.hosts.taobao);
-        } else if (arg == u"--vendor-host") {
-            host(cl.config.vendor);
-        } else if (cl.mode == CommandLine::Mode::Mine && arg == u"--engine") {
-            if (const auto v = value()) {
-                if (const auto e = EngineNamed(*v))
-                    cl.engine = *e;
-                else
-                    fail(QStringLiteral("unknown engine: %1").arg(*v));
-            }
-        } else if (cl.mode == CommandLine::Mode::Mine && arg == u"--contains") {
-            cl.contains = true;
-        } else if (cl.mode == CommandLine::Mode::Mine && arg == u"--out") {
-            if (const auto v = value()) cl.outDir = *v;
-        } else if (cl.mode == CommandLine::Mode::Mine && arg == u"--verbose") {
-            cl.verbose = true;
-        } else if (cl.mode == CommandLine::Mode::Mine && arg == u"--stop-when-blocked") {
-            cl.stopWhenBlocked = true;
-        } else if (cl.mode == CommandLine::Mode::Mine && arg == u"--delay") {
-            if (const auto v = value()) {
-                if (const auto n = Number(*v, 0, kMaxDelayMs))
-                    cl.delayMs = *n;
-                else
-                    fail(QStringLiteral("--delay takes milliseconds from 0 to %1: %2")
-                             .arg(kMaxDelayMs)
-                             .arg(*v));
-            }
-        } else if (cl.mode == CommandLine::Mode::Mine && arg == u"--limit") {
-            if (const auto v = value()) {
-                if (const auto n = Number(*v, 1, mining::ResultList::kMaxEntries))
-                    cl.limit = *n;
-                else
-                    fail(QStringLiteral("--limit takes a number from 1 to %1: %2")
-                             .arg(mining::ResultList::kMaxEntries)
-                             .arg(*v));
-            }
-        } else if (cl.mode == CommandLine::Mode::Mine && arg == u"--marker") {
-            if (const auto v = value()) {
-                if (v->isEmpty())
-                    fail(QStringLiteral("--marker needs a text"));
-                else
-                    cl.marker = *v;
-            }
-        } else if (cl.mode == CommandLine::Mode::Mine && arg == u"--format") {
-            if (const auto v = value()) {
-                if (const auto f = FormatNamed(*v))
-                    cl.format = *f;
-                else
-                    fail(QStringLiteral("unknown format: %1").arg(*v));
-            }
-        } else if (cl.mode == CommandLine::Mode::Mine && !haveKeyword &&
-                   (!arg.startsWith(u"-") || arg == u"-")) {
-            cl.keyword = args.at(i);
-            haveKeyword = true;
-        } else {
-            fail(QStringLiteral("unexpected argument: %1").arg(args.at(i)));
-        }
+    QStringList positional = p.positionalArguments();
+    if (positional.value(0) != u"mine") {
+        // The window takes no keyword and none of the run's own options.
+        if (!positional.isEmpty() && cl.error.isEmpty())
+            cl.error = QStringLiteral("unexpected argument: %1").arg(positional.first());
+        for (const auto& option : kMineOptions)
+            if (p.isSet(QString::fromLatin1(option.name)) && cl.error.isEmpty())
+                cl.error = QStringLiteral("--%1 goes with quelvo mine only")
+                               .arg(QLatin1String(option.name));
+        return cl;
     }
-    if (cl.mode == CommandLine::Mode::Mine && cl.error.isEmpty()) {
-        if (!haveKeyword)
-            fail(QStringLiteral("mine needs a KEYWORD"));
-        else if (cl.keyword.isEmpty())
-            fail(QStringLiteral("请先输入源关键词"));
-    }
+    cl.mode = CommandLine::Mode::Mine;
+    ReadMineOptions(p, cl);
+    positional.removeFirst();
+    if (!cl.error.isEmpty()) return cl;
+    if (positional.isEmpty())
+        cl.error = QStringLiteral("mine needs a KEYWORD");
+    else if (positional.size() > 1)
+        cl.error = QStringLiteral("unexpected argument: %1").arg(positional.at(1));
+    else if (positional.first().isEmpty())
+        cl.error = QStringLiteral("请先输入源关键词");
+    else
+        cl.keyword = positional.first();
     return cl;
 }

@@ -9,7 +9,7 @@
 
 // What the command line asks for.
 struct CommandLine {
-    enum class Mode { Window, Mine, Help };
+    enum class Mode { Window, Mine, Help, Version };
     Mode mode = Mode::Window;
     bool demo = false;
     AppConfig config;
@@ -29,8 +29,7 @@ struct CommandLine {
     QString error;
 };
 
-// True when the arguments ask for the headless run (decided before any application object exists).
-bool IsMineCommand(int argc, char** argv);
-// `args` as QCoreApplication::arguments() gives them, program name first.
+// `args` as the program got them, program name first. Needs no application object, so that help,
+// version and bad arguments are answered without a display.
 CommandLine ParseCommandLine(const QStringList& args);
 QString UsageText();

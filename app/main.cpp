@@ -3,57 +3,49 @@
 
 #include <unistd.h>
 #include <cstdio>
-#include <cstring>
 #include <memory>
-#include <optional>
 
 #include "app/command_line.h"
 #include "app/demo_server.h"
 #include "app/dialogs.h"
+#include "app/display.h"
 #include "app/frm_main.h"
 #include "app/headless_mine.h"
+#include "app/quiet_notices.h"
+#include "cli/standard_options.h"
 
 namespace {
 
-int Usage(const QString& error) {
-    if (!error.isEmpty()) std::fprintf(stderr, "quelvo: %s\n", error.toUtf8().constData());
-    std::fputs(UsageText().toUtf8().constData(), stderr);
-    return 2;
+// Starts the demo servers when asked and points the hosts at them; false when they could not
+// start.
+bool StartDemo(CommandLine& cl, std::unique_ptr<sim::SimServer>& demo) {
+    if (!cl.demo || (demo = StartDemoServer(cl.config))) return true;
+    std::fputs("quelvo: the demo servers could not start\n", stderr);
+    return false;
 }
 
-// Parses the arguments of the running application and starts the demo servers when asked. Gives
-// the exit status instead when there is nothing to run.
-std::optional<int> Prepare(CommandLine& cl, std::unique_ptr<sim::SimServer>& demo) {
-    cl = ParseCommandLine(QCoreApplication::arguments());
-    if (cl.mode == CommandLine::Mode::Help) {
-        std::fputs(UsageText().toUtf8().constData(), stdout);
-        return 0;
-    }
-    if (!cl.error.isEmpty()) return Usage(cl.error);
-    if (cl.demo && !(demo = StartDemoServer(cl.config))) {
-        std::fputs("quelvo: the demo servers could not start\n", stderr);
-        return 1;
-    }
-    return std::nullopt;
-}
-
-int Mine(int argc, char** argv) {
+int Mine(int argc, char** argv, CommandLine& cl) {
     QCoreApplication app(argc, argv);
-    CommandLine cl;
     std::unique_ptr<sim::SimServer> demo;
-    if (const auto status = Prepare(cl, demo)) return *status;
+    if (!StartDemo(cl, demo)) return 1;
     return RunHeadlessMine(cl, stdout, stderr);
 }
 
-int Window(int argc, char** argv) {
+int Window(int argc, char** argv, CommandLine& cl) {
+    if (!HasDisplay()) {
+        std::fputs(
+            "quelvo: no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY "
+            "is set); to mine without one, use 'quelvo mine KEYWORD'\n",
+            stderr);
+        return cli::kUsageStatus;
+    }
     // The browser engine's sandbox cannot run as root; without this the banner would not load.
     if (::geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
-    CommandLine cl;
     std::unique_ptr<sim::SimServer> demo;
-    if (const auto status = Prepare(cl, demo)) return *status;
+    if (!StartDemo(cl, demo)) return 1;
     QtDialogs dialogs;
     FrmMain window(cl.config, dialogs);
     // Closing the main window ends the program at once, whatever else is open or waiting.
@@ -67,12 +59,22 @@ int Window(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Help needs no display, so it is answered before any application object exists.
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+    const QuietNotices quiet;
+    // Parsed before any application object exists: help, version and bad arguments need no
+    // display.
+    CommandLine cl = ParseCommandLine(cli::Arguments(argc, argv));
+    if (!cl.error.isEmpty()) return cli::UsageError(QStringLiteral("quelvo"), cl.error);
+    switch (cl.mode) {
+        case CommandLine::Mode::Help:
             std::fputs(UsageText().toUtf8().constData(), stdout);
             return 0;
-        }
-    if (IsMineCommand(argc, argv)) return Mine(argc, argv);
-    return Window(argc, argv);
+        case CommandLine::Mode::Version:
+            std::fputs((cli::VersionLine() + u'\n').toUtf8().constData(), stdout);
+            return 0;
+        case CommandLine::Mode::Mine:
+            return Mine(argc, argv, cl);
+        case CommandLine::Mode::Window:
+            break;
+    }
+    return Window(argc, argv, cl);
 }

@@ -1,3 +1,4 @@
+#include "cli/standard_options.h"
 #include "sim/sim_server.h"
 
 #include <QCommandLineParser>
@@ -83,7 +84,7 @@ int main(int argc, char** argv) {
     parser.setApplicationDescription(
         QStringLiteral("Serves stand-in search engine pages and vendor pages on 127.0.0.1.\n"
                        "Prints its base address on the first line, then runs until killed."));
-    parser.addHelpOption();
+    cli::AddStandardOptions(parser);
     parser.addOptions({
         {QStringLiteral("port"), QStringLiteral("Port to listen on (0 = any free port)."),
          QStringLiteral("N"), QStringLiteral("0")},
@@ -107,12 +108,8 @@ int main(int argc, char** argv) {
 
     QString error;
     const auto settings = ParseSettings(parser, QCoreApplication::arguments(), error);
-    if (!settings) {
-        std::fprintf(stderr, "quelvo-sim: %s\n\n%s", qPrintable(error),
-                     qPrintable(parser.helpText()));
-        return 2;
-    }
-    if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
+    if (!settings) return cli::UsageError(QStringLiteral("quelvo-sim"), error);
+    if (const auto status = cli::AnswerHelpOrVersion(parser, parser.helpText())) return *status;
 
     sim::SimServer server;
     server.setEngineOptions(settings->options);

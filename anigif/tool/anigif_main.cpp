@@ -9,6 +9,7 @@
 
 #include <cstdio>
 
+#include "cli/standard_options.h"
 #include "tool/design_command.h"
 #include "tool/export_command.h"
 #include "tool/frames_command.h"
@@ -17,12 +18,8 @@
 namespace {
 
 constexpr int kFailed = 1;
-constexpr int kUsage = 2;
 
-int Usage(const QString& reason) {
-    std::fprintf(stderr, "anigif: %s\nTry 'anigif --help'.\n", qPrintable(reason));
-    return kUsage;
-}
+int Usage(const QString& reason) { return cli::UsageError(QStringLiteral("anigif"), reason); }
 
 int Failed(const QString& reason) {
     std::fprintf(stderr, "anigif: %s\n", qPrintable(reason));
@@ -85,7 +82,7 @@ int main(int argc, char** argv) {
         "  info FILE               the canvas, loop count and frames as JSON\n"
         "  design FILE --out STORE the control's saved settings with FILE assigned, as a form\n"
         "                          designer keeps them"));
-    parser.addHelpOption();
+    cli::AddStandardOptions(parser);
     parser.addPositionalArgument(QStringLiteral("command"),
                                  QStringLiteral("frames, export, info or design."));
     parser.addOptions({
@@ -107,7 +104,7 @@ int main(int argc, char** argv) {
         Option("fill", "design: draw over this solid colour.", "RRGGBB"),
     });
     if (!parser.parse(QCoreApplication::arguments())) return Usage(parser.errorText());
-    if (parser.isSet(QStringLiteral("help"))) parser.showHelp(0);
+    if (const auto status = cli::AnswerHelpOrVersion(parser, parser.helpText())) return *status;
 
     const QStringList args = parser.positionalArguments();
     const QString command = args.value(0);

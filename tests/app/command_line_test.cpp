@@ -36,8 +36,16 @@ TEST(CommandLine, MineArguments) {
     EXPECT_EQ(cl.limit, 32767);
     EXPECT_EQ(cl.marker, "<p><a");
     EXPECT_EQ(cl.format, CommandLine::Format::Json);
-    // Blanks pass; the run trims them.
+    // Blanks pass; the run trims them. Options may come first; "--" ends them.
     EXPECT_TRUE(Parse({"mine", "  "}).error.isEmpty());
+    EXPECT_EQ(Parse({"--demo", "mine", "--", "-x"}).keyword, "-x");
+    EXPECT_TRUE(Parse({"--demo", "mine", "--", "-x"}).demo);
+}
+
+TEST(CommandLine, HelpAndVersionWinOverAMissingKeyword) {
+    EXPECT_EQ(Parse({"mine", "--help"}).mode, CommandLine::Mode::Help);
+    EXPECT_EQ(Parse({"-v"}).mode, CommandLine::Mode::Version);
+    EXPECT_TRUE(Parse({"mine", "--version"}).error.isEmpty());
 }
 
 TEST(CommandLine, BadArgumentsAreReported) {
@@ -46,6 +54,7 @@ TEST(CommandLine, BadArgumentsAreReported) {
                                    {"mine", "a", "b"},
                                    {"mine", "a", "--engine", "bing"},
                                    {"mine", "a", "--out"},
+                                   {"mine", "a", "--limit=x"},
                                    {"mine", "a", "--delay", "-1"},
                                    {"mine", "a", "--delay", "1.5"},
                                    {"mine", "a", "--limit", "0"},
