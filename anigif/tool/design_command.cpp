@@ -5,7 +5,7 @@
 #include "control/read_whole_file.h"
 #include "control/uc_ani_gif.h"
 #include "decode/parse_gif_stream.h"
-#include "tool/offscreen_host.h"
+#include "control/offscreen_host.h"
 
 namespace anigif {
 

@@ -4,7 +4,7 @@
 #include <QSaveFile>
 
 #include "control/uc_ani_gif.h"
-#include "tool/offscreen_host.h"
+#include "control/offscreen_host.h"
 
 namespace anigif {
 

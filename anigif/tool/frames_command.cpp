@@ -6,7 +6,7 @@
 #include "control/uc_ani_gif.h"
 #include "decode/parse_gif_stream.h"
 #include "tool/frame_png.h"
-#include "tool/offscreen_host.h"
+#include "control/offscreen_host.h"
 
 namespace anigif {
 

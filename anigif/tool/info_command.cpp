@@ -3,7 +3,7 @@
 #include <QStringList>
 
 #include "control/uc_ani_gif.h"
-#include "tool/offscreen_host.h"
+#include "control/offscreen_host.h"
 
 namespace anigif {
 

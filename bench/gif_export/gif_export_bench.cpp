@@ -11,28 +11,12 @@
 #include <functional>
 #include <vector>
 
+#include "control/offscreen_host.h"
 #include "control/uc_ani_gif.h"
 
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-
-class BenchHost : public anigif::AniGifHost {
-  public:
-    anigif::PixelSize ClientSize() const override { return {1, 1}; }
-    double PixelsToContainerX(double px) const override { return px; }
-    double PixelsToContainerY(double px) const override { return px; }
-    bool IsRunMode() const override { return true; }
-    void Repaint() override {}
-    void ResizeClient(std::int32_t, std::int32_t) override {}
-    bool StartDownload(const std::string&, std::function<void(Bytes)>,
-                       std::function<void()>) override {
-        return false;
-    }
-    void CancelDownload() override {}
-    bool StartTimer(std::int32_t, std::function<void()>) override { return true; }
-    void StopTimer() override {}
-};
 
 // A photograph-like mix: smooth gradients and rings with a little noise, in 256 levels.
 Bytes VariedPixels(int width, int height) {
@@ -61,7 +45,8 @@ Bytes GiflibEncode(const Bytes& pixels, int width, int height) {
     int error = 0;
     GifFileType* gif = EGifOpen(&out, WriteBytes, &error);
     GifColorType colors[256];
-    for (int i = 0; i < 256; ++i) colors[i] = {GifByteType(i), GifByteType(255 - i), GifByteType(i)};
+    for (int i = 0; i < 256; ++i)
+        colors[i] = {GifByteType(i), GifByteType(255 - i), GifByteType(i)};
     ColorMapObject* map = GifMakeMapObject(256, colors);
     EGifSetGifVersion(gif, true);
     if (EGifPutScreenDesc(gif, width, height, 8, 0, map) == GIF_ERROR ||
@@ -97,7 +82,7 @@ int main(int argc, char** argv) {
         const Bytes pixels = VariedPixels(side, side);
         // The control holds the frame after loading a GIF of it (made by giflib, as any would do).
         const Bytes file = GiflibEncode(pixels, side, side);
-        BenchHost host;
+        anigif::OffscreenHost host;
         anigif::ucAniGIF gif(host);
         if (!gif.LoadAnimatedGIF_Array(file)) std::abort();
 
@@ -112,6 +97,7 @@ int main(int argc, char** argv) {
         std::printf("%4dx%-6d %12.2f %12.2f %12zu %12zu %9.3f %9.4f\n", side, side, g, e,
                     giflibBytes, exportBytes, e / g, double(exportBytes) / double(giflibBytes));
     }
-    std::printf("time = export / giflib (target <= 1.0), size = export / giflib (target <= 1.02)\n");
+    std::printf(
+        "time = export / giflib (target <= 1.0), size = export / giflib (target <= 1.02)\n");
     return 0;
 }

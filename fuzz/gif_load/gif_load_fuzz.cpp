@@ -10,42 +10,29 @@
 #include <span>
 #include <utility>
 
+#include "control/offscreen_host.h"
 #include "control/uc_ani_gif.h"
 
 namespace {
 
-class FuzzHost : public anigif::AniGifHost {
+// Takes the remote path's download so the input can arrive as one.
+class FuzzHost : public anigif::OffscreenHost {
   public:
-    bool runMode = true;
-    anigif::PixelSize client{37, 23};
-
-    anigif::PixelSize ClientSize() const override { return client; }
-    double PixelsToContainerX(double px) const override { return px * 15; }
-    double PixelsToContainerY(double px) const override { return px * 15; }
-    bool IsRunMode() const override { return runMode; }
-    void Repaint() override {}
-    void ResizeClient(std::int32_t, std::int32_t) override {}
+    FuzzHost() {
+        client = {37, 23};
+        unitsPerPixel = 15;
+    }
     bool StartDownload(const std::string&, std::function<void(std::vector<std::uint8_t>)> onBytes,
                        std::function<void()>) override {
         download = std::move(onBytes);
         return true;
     }
-    void CancelDownload() override {}
-    bool StartTimer(std::int32_t, std::function<void()> onTick) override {
-        tick = std::move(onTick);
-        return true;
-    }
-    void StopTimer() override { tick = nullptr; }
-
     // Runs a few ticks: the deferred build and the first frame changes.
     void Tick(int times) {
-        for (int i = 0; i < times && tick; ++i) {
-            const std::function<void()> t = tick;
-            t();
+        for (int i = 0; i < times && FireTimer(); ++i) {
         }
     }
 
-    std::function<void()> tick;
     std::function<void(std::vector<std::uint8_t>)> download;
 };
 

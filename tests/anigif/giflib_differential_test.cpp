@@ -13,25 +13,14 @@
 #include "control/uc_ani_gif.h"
 #include "fake_host.h"
 #include "gif_builder.h"
+#include "giflib_slurp.h"
 
 namespace anigif {
 namespace {
 
-int ReadSpan(GifFileType* gif, GifByteType* out, int n) {
-    auto& rest = *static_cast<std::span<const std::uint8_t>*>(gif->UserData);
-    const std::size_t k = std::min(rest.size(), static_cast<std::size_t>(n));
-    std::copy_n(rest.begin(), k, out);
-    rest = rest.subspan(k);
-    return static_cast<int>(k);
-}
-
 void ExpectSameAsGiflib(const std::vector<std::uint8_t>& bytes) {
-    std::span<const std::uint8_t> rest(bytes);
-    int error = 0;
-    std::unique_ptr<GifFileType, void (*)(GifFileType*)> ref(
-        DGifOpen(&rest, ReadSpan, &error), [](GifFileType* g) { DGifCloseFile(g, nullptr); });
+    const GiflibFile ref = SlurpWithGiflib(bytes);
     ASSERT_TRUE(ref);
-    ASSERT_EQ(DGifSlurp(ref.get()), GIF_OK);
 
     FakeHost host;
     ucAniGIF gif(host);

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "control/ani_gif_host.h"
+
+namespace anigif {
+
+// A host without a window, for tools and measurements: the control draws only when asked and
+// nothing is downloaded. Its timer never fires by itself; whoever drives the control fires the
+// armed tick (FireTimer) or steps frames with the Action commands.
+class OffscreenHost : public AniGifHost {
+  public:
+    PixelSize client;
+    bool runMode = true;
+    double unitsPerPixel = 1;  // container units per pixel
+
+    PixelSize ClientSize() const override { return client; }
+    double PixelsToContainerX(double px) const override { return px * unitsPerPixel; }
+    double PixelsToContainerY(double px) const override { return px * unitsPerPixel; }
+    bool IsRunMode() const override { return runMode; }
+    void Repaint() override {}
+    void ResizeClient(std::int32_t w, std::int32_t h) override { client = {w, h}; }
+    bool StartDownload(const std::string&, std::function<void(std::vector<std::uint8_t>)>,
+                       std::function<void()>) override {
+        return false;
+    }
+    void CancelDownload() override {}
+    bool StartTimer(std::int32_t, std::function<void()> onTick) override {
+        tick_ = std::move(onTick);
+        return true;
+    }
+    void StopTimer() override { tick_ = nullptr; }
+
+    // Runs the armed tick; false when no timer is armed.
+    bool FireTimer() {
+        if (!tick_) return false;
+        const std::function<void()> tick = tick_;  // the tick may re-arm, replacing tick_
+        tick();
+        return true;
+    }
+
+  private:
+    std::function<void()> tick_;
+};
+
+}  // namespace anigif
