@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 
 #include <cstdio>
+#include <new>
 
 #include "cli/standard_options.h"
 #include "tool/design_command.h"
@@ -166,12 +167,19 @@ int main(int argc, char** argv) {
         const QRegularExpressionMatch m =
             QRegularExpression(QStringLiteral("^(\\d{1,5})x(\\d{1,5})$"))
                 .match(parser.value(QStringLiteral("size")));
-        if (!m.hasMatch() || m.captured(1).toInt() == 0 || m.captured(2).toInt() == 0)
-            return Usage(QStringLiteral("--size takes WxH, for instance 64x48"));
+        const int w = m.captured(1).toInt(), h = m.captured(2).toInt();
+        if (!m.hasMatch() || w == 0 || h == 0 || w > anigif::kMaxPictureSide ||
+            h > anigif::kMaxPictureSide)
+            return Usage(QStringLiteral("--size takes WxH up to %1x%1, for instance 64x48")
+                             .arg(anigif::kMaxPictureSide));
         request.width = m.captured(1).toInt();
         request.height = m.captured(2).toInt();
     }
     if (!o.Error().isEmpty()) return Usage(o.Error());
-    const auto error = anigif::WriteFramePngs(request);
-    return error ? Failed(*error) : 0;
+    try {
+        const auto error = anigif::WriteFramePngs(request);
+        return error ? Failed(*error) : 0;
+    } catch (const std::bad_alloc&) {
+        return Failed(QStringLiteral("not enough memory to draw the frames"));
+    }
 }

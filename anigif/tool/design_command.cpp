@@ -2,10 +2,10 @@
 
 #include <QSaveFile>
 
+#include "control/offscreen_host.h"
 #include "control/read_whole_file.h"
 #include "control/uc_ani_gif.h"
 #include "decode/parse_gif_stream.h"
-#include "control/offscreen_host.h"
 
 namespace anigif {
 

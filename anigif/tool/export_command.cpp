@@ -3,8 +3,8 @@
 #include <QFile>
 #include <QSaveFile>
 
-#include "control/uc_ani_gif.h"
 #include "control/offscreen_host.h"
+#include "control/uc_ani_gif.h"
 
 namespace anigif {
 

@@ -2,11 +2,11 @@
 
 #include <QDir>
 
+#include "control/offscreen_host.h"
 #include "control/read_whole_file.h"
 #include "control/uc_ani_gif.h"
 #include "decode/parse_gif_stream.h"
 #include "tool/frame_png.h"
-#include "control/offscreen_host.h"
 
 namespace anigif {
 
@@ -38,6 +38,14 @@ std::optional<QString> WriteFramePngs(const FramesRequest& request) {
         host.client = {gif.Data().CanvasWidth, gif.Data().CanvasHeight};
         gif.UserControl_Resize();
     }
+    if (host.client.Width > kMaxPictureSide || host.client.Height > kMaxPictureSide) {
+        return QStringLiteral("%1: %2 x %3 pixels is too large to draw; give a smaller --size")
+            .arg(request.file.isEmpty() ? request.store : request.file)
+            .arg(host.client.Width)
+            .arg(host.client.Height);
+    }
+    if (host.client.Width <= 0 || host.client.Height <= 0)
+        return QStringLiteral("the control has no pixels to draw at this size");
     if (!QDir().mkpath(request.outDir)) {
         return QStringLiteral("%1: cannot create the folder").arg(request.outDir);
     }

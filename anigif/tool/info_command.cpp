@@ -2,8 +2,8 @@
 
 #include <QStringList>
 
-#include "control/uc_ani_gif.h"
 #include "control/offscreen_host.h"
+#include "control/uc_ani_gif.h"
 
 namespace anigif {
 
