@@ -41,7 +41,8 @@ struct AniGifData {
     // Composition canvas and its mask; empty when the animation is drawn straight from the strip.
     Dib24 Canvas;
     Dib1 Mask;
-    std::optional<DibColorTable> MaskPalette;
+    // All black; a mask pass makes the frame's transparent entry white for its own copy only.
+    DibColorTable MaskPalette{};
     // The frame whose picture the canvas holds (0: none yet), drawn but not yet disposed of, and
     // what lay under it when its disposal restores the previous picture.
     std::int32_t ComposedFrame = 0;

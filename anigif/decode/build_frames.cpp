@@ -35,7 +35,6 @@ std::optional<FirstPassPlan> PlanFirstPass(AniGifData& d, bool designMode) {
         r.StripX = static_cast<std::int32_t>(std::min<std::int64_t>(x, INT32_MAX));
         x += r.Width;
         anyPixels = anyPixels || (r.Width > 0 && r.Height > 0);
-        plan.AnyTransparency = plan.AnyTransparency || r.HasTransparency == 1;
         plan.LongestSpan = std::max(plan.LongestSpan, d.FrameSpans[i].DataLength);
         allDispose2 = allDispose2 && r.Disposal == 2;
         anyDispose23 = anyDispose23 || r.Disposal == 2 || r.Disposal == 3;
@@ -74,7 +73,6 @@ bool BuildFirstFrame(AniGifData& d, const FirstPassPlan& plan) {
     d.Strip.SetColorTable(0, IdentityColorTable());
     d.LastColorTable = -1;  // the strip carries no table of the image yet
     d.FramesBuilt = 0;
-    if (plan.AnyTransparency || plan.CanvasNeeded) d.MaskPalette = DibColorTable{};
     PrepareFrameGifBuffer(d, plan.LongestSpan);
     BuildFrame(d, 0);
     d.FramesBuilt = 1;

@@ -11,9 +11,8 @@ namespace anigif {
 // What the first pass of frame building needs to know before it allocates anything.
 struct FirstPassPlan {
     std::vector<FrameStrip::ColumnSize> Columns;  // the strip's columns, frame 1 first
-    bool AnyTransparency = false;
-    bool CanvasNeeded = false;    // the animation is composed on a canvas
-    bool CanvasWithMask = false;  // ...and its background shows through somewhere
+    bool CanvasNeeded = false;                    // the animation is composed on a canvas
+    bool CanvasWithMask = false;                  // ...and its background shows through somewhere
     std::int32_t LongestSpan = 0;
 };
 

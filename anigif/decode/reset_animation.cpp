@@ -17,7 +17,6 @@ void ResetAnimation(AniGifData& d) {
     d.ColorTables = {};
     d.ColorTableCache = {};
     d.ColorTableCacheValid = false;
-    d.MaskPalette.reset();
     d.FrameSpans = {};
     d.FrameGifBuffer = {};
     d.LastColorTable = 0;  // the parser counts local tables from here

@@ -21,8 +21,7 @@ std::size_t EntryCount(const ColorTable* t) {
 }  // namespace
 
 void LoadMaskTable(AniGifData& d, const FrameRecord& r) {
-    if (!d.MaskPalette) d.MaskPalette = DibColorTable{};
-    DibColorTable& mask = *d.MaskPalette;
+    DibColorTable& mask = d.MaskPalette;
     if (r.HasTransparency == 1) mask[r.TransIndex] = 0xFFFFFF;
     d.Strip.SetColorTable(0, std::span(mask).first(EntryCount(TableOf(d, r))));
     mask[r.TransIndex] = 0;

@@ -1,11 +1,10 @@
 #include "tool/design_command.h"
 
-#include <QSaveFile>
-
 #include "control/offscreen_host.h"
 #include "control/read_whole_file.h"
 #include "control/uc_ani_gif.h"
 #include "decode/parse_gif_stream.h"
+#include "tool/write_whole_file.h"
 
 namespace anigif {
 
@@ -34,14 +33,7 @@ std::optional<QString> SaveDesign(const DesignRequest& r) {
     }
     PropertyBag bag;
     gif.WriteProperties(bag);
-    const PropertyBag::Bytes bytes = bag.Serialize();
-    QSaveFile out(r.store);
-    if (!out.open(QIODevice::WriteOnly) ||
-        out.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size())) !=
-            qint64(bytes.size()) ||
-        !out.commit())
-        return QStringLiteral("%1: cannot write (%2)").arg(r.store, out.errorString());
-    return std::nullopt;
+    return WriteWholeFile(r.store, bag.Serialize());
 }
 
 }  // namespace anigif

@@ -1,10 +1,9 @@
 #include "tool/export_command.h"
 
 #include <QFile>
-#include <QSaveFile>
-
 #include "control/offscreen_host.h"
 #include "control/uc_ani_gif.h"
+#include "tool/write_whole_file.h"
 
 namespace anigif {
 
@@ -26,14 +25,7 @@ std::optional<QString> ExportFrame(const QString& file, std::int32_t frame, std:
     while (gif.CurrentFrame() != frame) gif.SetAction(3);
     const std::optional<GifPicture> picture = gif.AnimatedGIF();
     if (!picture) return QStringLiteral("frame %1 has no pixels to export").arg(frame);
-    // Written whole or not at all: a half-written file is not left under the name asked for.
-    QSaveFile out(outFile);
-    const auto* bytes = reinterpret_cast<const char*>(picture->Bytes.data());
-    if (!out.open(QIODevice::WriteOnly) ||
-        out.write(bytes, qint64(picture->Bytes.size())) != qint64(picture->Bytes.size()) ||
-        !out.commit())
-        return QStringLiteral("%1: cannot write (%2)").arg(outFile, out.errorString());
-    return std::nullopt;
+    return WriteWholeFile(outFile, picture->Bytes);
 }
 
 }  // namespace anigif

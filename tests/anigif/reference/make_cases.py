@@ -297,17 +297,17 @@ def coalesce(case, source):
 
 if __name__ == "__main__":
     only = sys.argv[1:]
-    for name, spec in cases():
+    for name, layout in cases():
         if only and name not in only:
             continue
         os.makedirs(name, exist_ok=True)
-        w, h = spec.pop("width"), spec.pop("height")
-        write_gif(os.path.join(name, "in.gif"), w, h, **spec)
+        w, h = layout.pop("width"), layout.pop("height")
+        write_gif(os.path.join(name, "in.gif"), w, h, **layout)
         if name == "cut-off":
             # ImageMagick rejects the cut file whole, so the frames come from the filled one.
             with tempfile.TemporaryDirectory() as tmp:
                 filled = os.path.join(tmp, "filled.gif")
-                write_gif(filled, w, h, filled=True, **spec)
+                write_gif(filled, w, h, filled=True, **layout)
                 coalesce(name, filled)
         else:
             coalesce(name, "in.gif")
