@@ -87,17 +87,6 @@ TEST_F(Control, OddButValidStreamsDecode) {
     EXPECT_EQ(Column(gif.Data(), 0), px);
 }
 
-TEST_F(Control, DesignModeBuildsFrameOneOnlyAndKeepsTheStream) {
-    host.runMode = false;
-    ASSERT_TRUE(gif.LoadAnimatedGIF_Array(TwoFrames()));
-    EXPECT_EQ(gif.FrameCount(), 2);
-    EXPECT_EQ(gif.Data().Strip.Width(), 4);
-    EXPECT_EQ(Column(gif.Data(), 0), GifBuilder::Pattern(4, 4, 2));
-    EXPECT_EQ(gif.Data().GifBytes, TwoFrames());
-    EXPECT_FALSE(host.TimerArmed());
-    EXPECT_TRUE(events.empty());
-}
-
 TEST_F(Control, DeferredBuildingRunsFromTheHostTimerThenPlaysOrAtOnceWithoutATimer) {
     const Bytes f2 = GifBuilder::Pattern(6, 6, 2, 2);
     GifBuilder b;

@@ -145,6 +145,9 @@ TEST_F(Properties, AssignmentOnlyInDesignModeAndMiceInContainerUnits) {
     EXPECT_EQ(gif.FrameCount(), 2);
     EXPECT_EQ(host.marks, Names{"AnimatedGIF"});
     EXPECT_FALSE(gif.Data().GifBytes.empty());  // kept for saving
+    EXPECT_EQ(gif.Data().FramesBuilt, 1);       // a designer sees frame 1 only
+    EXPECT_EQ(gif.Data().Strip.Width(), 5);
+    EXPECT_FALSE(host.TimerArmed());
     gif.SetAnimatedGIF(std::nullopt);
     EXPECT_EQ(gif.FrameCount(), 0);
 
