@@ -158,10 +158,17 @@ HttpResult ModHttp::Get(const QUrl& url) {
     return result;
 }
 
-std::optional<QString> ModHttp::GetHtml(const QUrl& url) {
-    const HttpResult r = Get(url);
-    if (!r.ok) return std::nullopt;
-    return BytesToText(r.body);
+std::optional<QString> ModHttp::GetHtml(const QUrl& url) { return GetPage(url).text; }
+
+FetchedPage ModHttp::GetPage(const QUrl& url) {
+    HttpResult r = Get(url);
+    FetchedPage page;
+    if (r.ok) page.text = BytesToText(r.body);
+    page.failure = r.failure;
+    page.status = r.status;
+    page.redirects = std::move(r.redirects);
+    page.error = std::move(r.error);
+    return page;
 }
 
 std::optional<QString> ModHttp::GetResponseText(const QUrl& url) {
