@@ -25,7 +25,7 @@ const Words& WordsOf(PageOutcome outcome) {
         {"timed out", u"连接超时"},
         {"too large", u"页面过大"},
         {"HTTP status without body", u"服务器返回错误"},
-        {"decompression bomb", u"页面解压后过大"},
+        {"bad compression", u"页面无法解压"},
         {"refused redirect", u"被转到不安全的地址"},
         {"other failure", u"其他网络错误"},
     }};
@@ -46,8 +46,8 @@ PageOutcome FailureOutcome(web::Failure failure) {
             return PageOutcome::TooLarge;
         case web::Failure::StatusWithoutBody:
             return PageOutcome::StatusWithoutBody;
-        case web::Failure::Bomb:
-            return PageOutcome::Bomb;
+        case web::Failure::BadCompression:
+            return PageOutcome::BadCompression;
         case web::Failure::RefusedRedirect:
             return PageOutcome::RefusedRedirect;
         default:

@@ -21,7 +21,7 @@ enum class PageOutcome {
     TimedOut,
     TooLarge,
     StatusWithoutBody,
-    Bomb,
+    BadCompression,
     RefusedRedirect,
     OtherFailure,
 };

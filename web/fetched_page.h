@@ -18,7 +18,7 @@ enum class Failure {
     Reset,
     TimedOut,
     TooLarge,
-    Bomb,               // a compressed body that would unpack to far more than it is
+    BadCompression,     // a compressed body that would not unpack: corrupt, or a bomb
     RefusedRedirect,    // sent on to an address that is not http(s), or from https to http
     StatusWithoutBody,  // an HTTP error status with nothing to read
     Aborted,            // ended by AbortAll

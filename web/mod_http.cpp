@@ -44,6 +44,23 @@ Failure TransportFailure(const QNetworkReply& reply) {
     }
 }
 
+// Answers the client refuses to follow or to read, whatever their status.
+std::optional<Failure> Refusal(const QNetworkReply& reply, int status) {
+    switch (reply.error()) {
+        case QNetworkReply::InsecureRedirectError:
+            return Failure::RefusedRedirect;
+        case QNetworkReply::ProtocolUnknownError:  // file:, ftp:, data:, ...
+            if (status >= 300 && status < 400) return Failure::RefusedRedirect;
+            break;
+        case QNetworkReply::UnknownContentError:  // the unpacking gave up: corrupt, or a bomb
+            if (reply.hasRawHeader("Content-Encoding")) return Failure::BadCompression;
+            break;
+        default:
+            break;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 ModHttp::ModHttp(QObject* parent) : QObject(parent) {
@@ -139,6 +156,11 @@ HttpResult ModHttp::Get(const QUrl& url) {
     if (tooLarge) {
         result.error = QStringLiteral("body larger than %1 bytes").arg(kMaxBodyBytes);
         result.failure = Failure::TooLarge;
+        return result;
+    }
+    if (const auto refusal = Refusal(*reply, result.status)) {
+        result.error = reply->errorString();
+        result.failure = *refusal;
         return result;
     }
     if (IsTransportError(error) || !status.isValid()) {

@@ -16,9 +16,9 @@ TEST(RunEndText, CompleteUnlessPagesWereMissedAndTheUserDidNotStop) {
         {{O::Ok, O::Blocked, O::NameNotResolved, O::Blocked},
          false,
          "挖掘未完成：3个页面未能获取（搜索引擎要求验证2个，网络无法连接1个）。共挖掘长尾词7条"},
-        {{O::TimedOut, O::Bomb, O::RefusedRedirect},
+        {{O::TimedOut, O::BadCompression, O::RefusedRedirect},
          false,
-         "挖掘未完成：3个页面未能获取（连接超时1个，页面解压后过大1个，被转到不安全的地址1个）。"
+         "挖掘未完成：3个页面未能获取（连接超时1个，页面无法解压1个，被转到不安全的地址1个）。"
          "共挖掘长尾词7条"},
     };
     for (const auto& c : cases) {
