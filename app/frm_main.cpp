@@ -44,7 +44,7 @@ FrmMain::FrmMain(AppConfig config, Dialogs& dialogs, QWidget* parent)
       config_(std::move(config)),
       dialogs_(dialogs),
       run_(
-          *this, config_.hosts, [this](const QUrl& url) { return Http_.GetHtml(url); },
+          *this, config_.hosts, [this](const QUrl& url) { return Http_.GetPage(url); },
           [this] { Http_.AbortAll(); }) {
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(Caption());

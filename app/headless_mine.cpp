@@ -42,25 +42,23 @@ void HeadlessView::SetStatus(const QString& text) { Print(text); }
 
 void HeadlessView::ShowMessage(const QString& text) { Print(text); }
 
-bool HeadlessView::TakePage(const mining::PageReport& report, const QString& page) {
-    outcome_ = JudgePage(report, answer_, page);
+void HeadlessView::PageJudged(const mining::PageReport& report) {
     parent_ = list_.indexOf(report.keyword);
     pageEngine_ = report.engine;
-    return *outcome_ != PageOutcome::Blocked;  // a verification page offers nothing to mine
 }
 
 void HeadlessView::PageDone(const mining::PageReport& report) {
-    const PageOutcome outcome = outcome_.value_or(JudgePage(report, answer_, QString()));
-    outcome_.reset();
     parent_ = -1;
-    summary_.Count(outcome, report.fetched);
-    if (verbose_)
-        Print(QStringLiteral("page: %1, %2 found, %3 added: %4")
-                  .arg(OutcomeName(outcome))
-                  .arg(report.candidates)
-                  .arg(report.added)
-                  .arg(report.keyword));
-    if (outcome == PageOutcome::Blocked && stopWhenBlocked_ && stop_) stop_();
+    if (verbose_) {
+        QString line = QStringLiteral("page: %1, %2 found, %3 added: %4")
+                           .arg(mining::OutcomeName(report.outcome))
+                           .arg(report.candidates)
+                           .arg(report.added)
+                           .arg(report.keyword);
+        if (!report.error.isEmpty()) line += QStringLiteral(" (%1)").arg(report.error);
+        Print(line);
+    }
+    if (report.outcome == mining::PageOutcome::Blocked && stopWhenBlocked_ && stop_) stop_();
 }
 
 int RunHeadlessMine(const CommandLine& cl, std::FILE* out, std::FILE* status,
@@ -69,23 +67,20 @@ int RunHeadlessMine(const CommandLine& cl, std::FILE* out, std::FILE* status,
     web::ModHttp http;
     http.setTransferTimeoutMs(transferTimeoutMs);
     Pacer pacer(cl.delayMs);
-    const auto fetch = [&](const QUrl& url) -> std::optional<QString> {
+    const auto fetch = [&](const QUrl& url) {
         pacer.Wait();
-        web::HttpResult answer = http.Get(url);
+        web::FetchedPage page = http.GetPage(url);
         pacer.Done();
-        std::optional<QString> text;
-        if (answer.ok) text = web::BytesToText(answer.body);
-        view.SetAnswer(std::move(answer));
-        return text;
+        return page;
     };
     mining::MiningRun run(view, cl.config.hosts, fetch, [&http] { http.AbortAll(); });
     view.SetStopper([&run] { run.CmdStop_Click(); });
     run.CmdStart_Click();
 
-    std::fputs(view.Summary().Text().toUtf8().constData(), status);
+    std::fputs(run.Summary().Text().toUtf8().constData(), status);
     std::fflush(status);
     const QByteArray listing = ExportList(view.Tree(), cl.format);
     std::fwrite(listing.constData(), 1, static_cast<size_t>(listing.size()), out);
     std::fflush(out);
-    return view.Summary().Fetched() > 0 ? 0 : 1;
+    return run.Summary().Fetched() > 0 ? 0 : 1;
 }

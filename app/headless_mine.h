@@ -9,7 +9,6 @@
 
 #include "app/command_line.h"
 #include "app/list_export.h"
-#include "app/page_outcome.h"
 #include "mining/run_view.h"
 #include "web/mod_http.h"
 
@@ -32,15 +31,12 @@ class HeadlessView final : public mining::RunView {
     void ShowMessage(const QString& text) override;
 
     QString MarkerOverride() const override { return marker_; }
-    bool TakePage(const mining::PageReport& report, const QString& page) override;
+    void PageJudged(const mining::PageReport& report) override;
     void PageDone(const mining::PageReport& report) override;
 
-    // The answer to the request in flight; the run has only one at a time.
-    void SetAnswer(web::HttpResult answer) { answer_ = std::move(answer); }
     // Called at the first block page when the user asked to stop there.
     void SetStopper(std::function<void()> stop) { stop_ = std::move(stop); }
 
-    const RunSummary& Summary() const { return summary_; }
     const QList<TreeEntry>& Tree() const { return tree_; }
 
   private:
@@ -57,11 +53,8 @@ class HeadlessView final : public mining::RunView {
     QList<TreeEntry> tree_;
     std::FILE* status_;
 
-    web::HttpResult answer_;
-    std::optional<PageOutcome> outcome_;  // of the page being processed, once judged
-    int parent_ = -1;                     // its position in the list
+    int parent_ = -1;  // the position in the list of the page being processed
     mining::Engine pageEngine_ = mining::Engine::Baidu;
-    RunSummary summary_;
     std::function<void()> stop_;
 };
 

@@ -34,6 +34,7 @@ void MiningRun::CmdStart_Click() {
     view_.ListAppend(TrimBlanks(view_.KeyText()));
     stopFlag_ = 0;
     mineIndex_ = 0;
+    summary_ = {};
     ++generation_;
     if (loopActive_) {
         // The previous run still waits for its last page: drop that page, and let the loop that
@@ -94,15 +95,19 @@ void MiningRun::MineEngine(Engine engine, const QString& engineMarker) {
     const QString override = view_.MarkerOverride();
     report.marker = override.isEmpty() ? engineMarker : override;
     fetching_ = true;
-    const std::optional<QString> page =
-        fetch_ ? fetch_(SearchUrl(hosts_, engine, report.keyword)) : std::nullopt;
+    const web::FetchedPage page =
+        fetch_ ? fetch_(SearchUrl(hosts_, engine, report.keyword)) : web::FetchedPage{};
     fetching_ = false;
     if (closing_ || generation != generation_) return;
-    report.fetched = page.has_value();
-    report.taken = page && view_.TakePage(report, *page);
+    report.fetched = page.text.has_value();
+    report.outcome = JudgePage(engine, report.keyword, report.marker, page);
+    report.error = page.error;
+    summary_.Count(report.outcome, report.fetched);
+    view_.PageJudged(report);
 
-    if (report.taken) {
-        const QStringList candidates = CutCandidates(*page, report.marker);
+    // A verification page offers nothing to mine.
+    if (report.fetched && report.outcome != PageOutcome::Blocked) {
+        const QStringList candidates = CutCandidates(*page.text, report.marker);
         report.candidates = static_cast<int>(candidates.size());
         for (const QString& candidate : candidates) {
             if (view_.List().contains(candidate)) continue;
@@ -125,7 +130,7 @@ bool MiningRun::NextKeyword() {
     const int count = list.size();
     if (mineIndex_ > count - 1 || stopFlag_ == 1 || list.isFull()) {
         writer_.Flush();
-        view_.SetStatus(CompletionText(count));
+        view_.SetStatus(RunEndText(summary_, count, stopFlag_ == 1));
         view_.SetStartEnabled(true);
         return false;
     }

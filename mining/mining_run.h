@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "engine.h"
+#include "page_outcome.h"
 #include "result_file.h"
 #include "run_view.h"
 
@@ -21,8 +22,8 @@ QString CompletionText(int count);
 // of the window may run in the middle of a step and is read again after it.
 class MiningRun {
   public:
-    // Fetches a page and returns its text, or nothing when the fetch failed.
-    using PageFetcher = std::function<std::optional<QString>(const QUrl&)>;
+    // Fetches a page: its text, or why there is none.
+    using PageFetcher = std::function<web::FetchedPage(const QUrl&)>;
     // Ends the fetch in progress, which then returns as failed.
     using FetchAborter = std::function<void()>;
 
@@ -39,6 +40,8 @@ class MiningRun {
     bool Running() const { return loopActive_; }
     const EngineHosts& Hosts() const { return hosts_; }
     const ResultFileWriter& Writer() const { return writer_; }
+    // The pages of the current (or last) run by outcome.
+    const RunSummary& Summary() const { return summary_; }
 
   private:
     void RunLoop();
@@ -55,6 +58,7 @@ class MiningRun {
     PageFetcher fetch_;
     FetchAborter abort_;
     ResultFileWriter writer_;
+    RunSummary summary_;
     qint16 mineIndex_ = 0;
     qint16 stopFlag_ = 0;
     std::uint64_t generation_ = 0;  // one per start, so a restarted run drops the old page

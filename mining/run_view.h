@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "engine.h"
+#include "page_outcome.h"
 #include "result_list.h"
 
 namespace mining {
@@ -13,8 +14,9 @@ struct PageReport {
     Engine engine = Engine::Baidu;
     QString keyword;
     QString marker;  // what the page was searched for
+    PageOutcome outcome = PageOutcome::OtherFailure;
     bool fetched = false;
-    bool taken = false;  // fetched, and not refused by the view
+    QString error;       // the network layer's words when the fetch failed
     int candidates = 0;  // cut from the page, repeats included
     int added = 0;
 };
@@ -44,8 +46,8 @@ class RunView {
     // Hooks for a view that reports on the run; the defaults are the window's behaviour.
     // Replaces the engine's related-search marker when not empty.
     virtual QString MarkerOverride() const { return {}; }
-    // Asked once a page has arrived, before its keywords are cut; a refused page adds nothing.
-    virtual bool TakePage(const PageReport& /*report*/, const QString& /*page*/) { return true; }
+    // Asked once a page has been judged, before its keywords are cut (a block page has none).
+    virtual void PageJudged(const PageReport& /*report*/) {}
     // After every page, fetched or not, before the run moves on.
     virtual void PageDone(const PageReport& /*report*/) {}
 };

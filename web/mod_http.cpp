@@ -44,6 +44,23 @@ Failure TransportFailure(const QNetworkReply& reply) {
     }
 }
 
+// Answers the client refuses to follow or to read, whatever their status.
+std::optional<Failure> Refusal(const QNetworkReply& reply, int status) {
+    switch (reply.error()) {
+        case QNetworkReply::InsecureRedirectError:
+            return Failure::RefusedRedirect;
+        case QNetworkReply::ProtocolUnknownError:  // file:, ftp:, data:, ...
+            if (status >= 300 && status < 400) return Failure::RefusedRedirect;
+            break;
+        case QNetworkReply::UnknownContentError:  // the unpacking gave up: corrupt, or a bomb
+            if (reply.hasRawHeader("Content-Encoding")) return Failure::BadCompression;
+            break;
+        default:
+            break;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 ModHttp::ModHttp(QObject* parent) : QObject(parent) {
@@ -141,6 +158,11 @@ HttpResult ModHttp::Get(const QUrl& url) {
         result.failure = Failure::TooLarge;
         return result;
     }
+    if (const auto refusal = Refusal(*reply, result.status)) {
+        result.error = reply->errorString();
+        result.failure = *refusal;
+        return result;
+    }
     if (IsTransportError(error) || !status.isValid()) {
         result.error = reply->errorString();
         result.failure = IsTransportError(error) ? TransportFailure(*reply) : Failure::Other;
@@ -158,10 +180,17 @@ HttpResult ModHttp::Get(const QUrl& url) {
     return result;
 }
 
-std::optional<QString> ModHttp::GetHtml(const QUrl& url) {
-    const HttpResult r = Get(url);
-    if (!r.ok) return std::nullopt;
-    return BytesToText(r.body);
+std::optional<QString> ModHttp::GetHtml(const QUrl& url) { return GetPage(url).text; }
+
+FetchedPage ModHttp::GetPage(const QUrl& url) {
+    HttpResult r = Get(url);
+    FetchedPage page;
+    if (r.ok) page.text = BytesToText(r.body);
+    page.failure = r.failure;
+    page.status = r.status;
+    page.redirects = std::move(r.redirects);
+    page.error = std::move(r.error);
+    return page;
 }
 
 std::optional<QString> ModHttp::GetResponseText(const QUrl& url) {

@@ -11,23 +11,11 @@
 #include <optional>
 #include <vector>
 
+#include "web/fetched_page.h"
+
 class QNetworkReply;
 
 namespace web {
-
-// Why a GET gave no page. The headless run counts these so a user can tell a dead network from a
-// server that answers badly.
-enum class Failure {
-    None,
-    NameNotResolved,
-    Refused,
-    Reset,
-    TimedOut,
-    TooLarge,
-    StatusWithoutBody,  // an HTTP error status with nothing to read
-    Aborted,            // ended by AbortAll
-    Other,              // TLS, proxy, a bad address, ...
-};
 
 // Outcome of one GET. `ok` is false only for a transport failure (no connection, reset, time-out,
 // no body, oversized body, aborted); an HTTP error status that comes with a body is a page.
@@ -64,6 +52,8 @@ class ModHttp : public QObject {
     HttpResult Get(const QUrl& url);
     // The page text, or nothing when the fetch failed.
     std::optional<QString> GetHtml(const QUrl& url);
+    // The page text with how it came, or why it did not.
+    FetchedPage GetPage(const QUrl& url);
     // The body decoded by its declared charset, or nothing when the fetch failed.
     std::optional<QString> GetResponseText(const QUrl& url);
 

@@ -108,11 +108,11 @@ RunFigures MineToTheLimit(const QUrl& base, const QString& folder, int limit) {
     qint64 lastReturn = -1;
     int listAtReturn = 0;
     int pages = 0;
-    auto fetch = [&](const QUrl& url) -> std::optional<QString> {
+    auto fetch = [&](const QUrl& url) {
         if (lastReturn >= 0)
             steps.push_back({listAtReturn, view.list.size(), clock.nsecsElapsed() - lastReturn});
         ++pages;
-        auto page = http.GetHtml(url);
+        auto page = http.GetPage(url);
         listAtReturn = view.list.size();
         lastReturn = clock.nsecsElapsed();
         return page;

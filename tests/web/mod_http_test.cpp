@@ -133,3 +133,27 @@ TEST(ModHttp, OversizedBodyWithoutLengthIsCutOff) {
     EXPECT_FALSE(r.ok);
     EXPECT_TRUE(r.body.isEmpty());
 }
+
+TEST(ModHttp, BadCompressionAndRefusedRedirectsHaveTheirOwnCause) {
+    const QByteArray bomb = qCompress(QByteArray(20 * 1024 * 1024, '\0'), 9).mid(4);
+    const QByteArray close = "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n";
+    const std::pair<QByteArray, web::Failure> cases[] = {
+        {"HTTP/1.1 200 OK\r\nContent-Encoding: deflate\r\nContent-Length: " +
+             QByteArray::number(bomb.size()) + "\r\nConnection: close\r\n\r\n" + bomb,
+         web::Failure::BadCompression},
+        {"HTTP/1.1 200 OK\r\nContent-Encoding: deflate\r\nContent-Length: 10\r\n\r\n0123456789",
+         web::Failure::BadCompression},
+        {"HTTP/1.1 302 Found\r\nLocation: file:///etc/passwd" + close,
+         web::Failure::RefusedRedirect},
+        {"HTTP/1.1 301 Moved\r\nLocation: ftp://127.0.0.1/x" + close,
+         web::Failure::RefusedRedirect},
+    };
+    for (const auto& [reply, failure] : cases) {
+        RawServer server;
+        server.reply = reply;
+        web::ModHttp http;
+        const web::HttpResult r = http.Get(QUrl(server.url("/x")));
+        EXPECT_EQ(r.failure, failure) << reply.left(60).constData();
+        EXPECT_FALSE(r.error.isEmpty());
+    }
+}
