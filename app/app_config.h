@@ -17,6 +17,14 @@ struct AppConfig {
     QString skinPath;
 };
 
+// Hosts named on the command line, as opposed to the built-in ones.
+struct HostsGiven {
+    bool baidu = false;
+    bool google = false;
+    bool taobao = false;
+    bool vendor = false;
+};
+
 // The vendor base address joined with a path and query such as "/api/update/KeyWords.txt".
 inline QUrl VendorUrl(const QUrl& vendor, const QString& pathAndQuery) {
     QString base = vendor.toString(QUrl::StripTrailingSlash);

@@ -37,6 +37,29 @@ std::optional<int> Number(const QString& text, int low, int high) {
     return n;
 }
 
+// Every bad argument is told in the same words: which one, what it takes, what it got.
+QString Bad(const QString& what, const QString& expected, const QString& got) {
+    return QStringLiteral("%1: expected %2, got %3").arg(what, expected, got);
+}
+QString Quoted(const QString& value) { return u'\'' + value + u'\''; }
+
+// The parser's own complaint (an unknown option, a missing or an unwanted value) in those words.
+QString ParserComplaint(const QCommandLineParser& p) {
+    if (!p.unknownOptionNames().isEmpty()) {
+        const QString name = p.unknownOptionNames().first();
+        return Bad(QString(name.size() == 1 ? "-" : "--") + name,
+                   QStringLiteral("an option of --help"), QStringLiteral("an unknown option"));
+    }
+    const QString text = p.errorText();
+    const qsizetype open = text.indexOf(u'\'');
+    const QString option = text.mid(open + 1, text.lastIndexOf(u'\'') - open - 1);
+    if (text.startsWith(QLatin1String("Missing value")))
+        return Bad(option, QStringLiteral("a value"), QStringLiteral("none"));
+    if (text.startsWith(QLatin1String("Unexpected value")))
+        return Bad(option, QStringLiteral("no value"), QStringLiteral("one"));
+    return text;
+}
+
 // An hour between two requests is already more than any engine asks for.
 constexpr int kMaxDelayMs = 3600000;
 
@@ -68,34 +91,34 @@ void ReadMineOptions(const QCommandLineParser& p, CommandLine& cl) {
         if (const auto e = EngineNamed(*v))
             cl.engine = *e;
         else
-            fail(QStringLiteral("unknown engine: %1").arg(*v));
+            fail(Bad(QStringLiteral("--engine"), QStringLiteral("baidu, google or taobao"),
+                     Quoted(*v)));
     }
     if (const auto v = value("out")) cl.outDir = *v;
     if (const auto v = value("format")) {
         if (const auto f = FormatNamed(*v))
             cl.format = *f;
         else
-            fail(QStringLiteral("unknown format: %1").arg(*v));
+            fail(Bad(QStringLiteral("--format"), QStringLiteral("text, csv or json"), Quoted(*v)));
     }
     if (const auto v = value("delay")) {
         if (const auto n = Number(*v, 0, kMaxDelayMs))
             cl.delayMs = *n;
         else
-            fail(QStringLiteral("--delay takes milliseconds from 0 to %1: %2")
-                     .arg(kMaxDelayMs)
-                     .arg(*v));
+            fail(Bad(QStringLiteral("--delay"),
+                     QStringLiteral("milliseconds from 0 to %1").arg(kMaxDelayMs), Quoted(*v)));
     }
     if (const auto v = value("limit")) {
         if (const auto n = Number(*v, 1, mining::ResultList::kMaxEntries))
             cl.limit = *n;
         else
-            fail(QStringLiteral("--limit takes a number from 1 to %1: %2")
-                     .arg(mining::ResultList::kMaxEntries)
-                     .arg(*v));
+            fail(Bad(QStringLiteral("--limit"),
+                     QStringLiteral("a number from 1 to %1").arg(mining::ResultList::kMaxEntries),
+                     Quoted(*v)));
     }
     if (const auto v = value("marker")) {
         if (v->isEmpty())
-            fail(QStringLiteral("--marker needs a text"));
+            fail(Bad(QStringLiteral("--marker"), QStringLiteral("a text"), QStringLiteral("''")));
         else
             cl.marker = *v;
     }
@@ -109,18 +132,31 @@ void ReadMineOptions(const QCommandLineParser& p, CommandLine& cl) {
 QString UsageText() {
     return QStringLiteral(
         "Usage:\n"
-        "  quelvo [--demo] [host options]\n"
-        "      start the main window\n"
-        "  quelvo mine KEYWORD [--engine baidu|google|taobao] [--contains] [--out DIR]\n"
-        "              [--format text|csv|json] [--verbose] [--delay MS] [--limit N]\n"
-        "              [--marker TEXT] [--stop-when-blocked] [--demo] [host options]\n"
-        "      mine without a window: progress and a summary on stderr, the list on stdout;\n"
-        "      exit status 0, or 1 when no page at all could be fetched\n"
+        "  quelvo [--demo] [host options]          start the main window\n"
+        "  quelvo mine KEYWORD [options]           mine without a window\n"
         "  quelvo --help | --version\n"
         "\n"
-        "Host options (base addresses such as https://www.baidu.com):\n"
-        "  --baidu-host URL  --google-host URL  --taobao-host URL  --vendor-host URL\n"
-        "  --demo            serve every host from built-in loopback servers\n"
+        "quelvo mine lists the keywords on stdout and its progress and summary on stderr; it\n"
+        "exits with 0, or 1 when no page at all could be fetched.\n"
+        "  --engine baidu|google|taobao  the engine whose related searches are mined (baidu)\n"
+        "  --contains          keep only keywords that contain KEYWORD\n"
+        "  --out DIR           also write the list to DIR/长尾关键词：KEYWORD.txt, as the window "
+        "does\n"
+        "  --format text|csv|json  the list on stdout: one keyword a line (text), or with\n"
+        "                      position, depth, parent and engine of each (csv, json)\n"
+        "  --verbose           a line on stderr for every page: its outcome and what it added\n"
+        "  --delay MS          wait MS milliseconds between two requests (0 to 3600000)\n"
+        "  --limit N           stop once N keywords are listed (1 to 32767, the window's limit)\n"
+        "  --marker TEXT       look for TEXT before each related search instead of the engine's\n"
+        "                      own marker, for an engine whose pages have changed\n"
+        "  --stop-when-blocked  end the run at the first verification page of the engine\n"
+        "\n"
+        "Host options, for the window and for quelvo mine:\n"
+        "  --baidu-host URL    base address of the Baidu engine (https://www.baidu.com)\n"
+        "  --google-host URL   base address of the Google engine (https://www.google.com)\n"
+        "  --taobao-host URL   base address of the Taobao engine (https://s.taobao.com)\n"
+        "  --vendor-host URL   base address of the vendor service (banner, update, announcements)\n"
+        "  --demo              serve every host not given above from built-in loopback servers\n"
         "\n"
         "Bad arguments end with exit status 2.\n");
 }
@@ -136,7 +172,7 @@ CommandLine ParseCommandLine(const QStringList& args) {
                         ? Valued(option.name)
                         : QCommandLineOption(QString::fromLatin1(option.name), QString()));
     if (!p.parse(args)) {
-        cl.error = p.errorText();
+        cl.error = ParserComplaint(p);
         return cl;
     }
     if (p.isSet(QStringLiteral("help"))) {
@@ -152,41 +188,46 @@ CommandLine ParseCommandLine(const QStringList& args) {
     const struct {
         const char* name;
         QUrl& target;
-    } hosts[] = {{"baidu-host", cl.config.hosts.baidu},
-                 {"google-host", cl.config.hosts.google},
-                 {"taobao-host", cl.config.hosts.taobao},
-                 {"vendor-host", cl.config.vendor}};
+        bool& given;
+    } hosts[] = {{"baidu-host", cl.config.hosts.baidu, cl.given.baidu},
+                 {"google-host", cl.config.hosts.google, cl.given.google},
+                 {"taobao-host", cl.config.hosts.taobao, cl.given.taobao},
+                 {"vendor-host", cl.config.vendor, cl.given.vendor}};
     for (const auto& host : hosts) {
         const QString key = QString::fromLatin1(host.name);
         if (!p.isSet(key)) continue;
+        host.given = true;
         if (const auto url = HostUrl(p.value(key)))
             host.target = *url;
         else if (cl.error.isEmpty())
-            cl.error =
-                QStringLiteral("--%1: not an http or https address: %2").arg(key, p.value(key));
+            cl.error = Bad(QStringLiteral("--") + key, QStringLiteral("an http or https address"),
+                           Quoted(p.value(key)));
     }
 
     QStringList positional = p.positionalArguments();
     if (positional.value(0) != u"mine") {
         // The window takes no keyword and none of the run's own options.
         if (!positional.isEmpty() && cl.error.isEmpty())
-            cl.error = QStringLiteral("unexpected argument: %1").arg(positional.first());
+            cl.error = Bad(QStringLiteral("KEYWORD"), QStringLiteral("only after mine"),
+                           Quoted(positional.first()));
         for (const auto& option : kMineOptions)
             if (p.isSet(QString::fromLatin1(option.name)) && cl.error.isEmpty())
-                cl.error = QStringLiteral("--%1 goes with quelvo mine only")
-                               .arg(QLatin1String(option.name));
+                cl.error = Bad(QStringLiteral("--") + QString::fromLatin1(option.name),
+                               QStringLiteral("only with mine"), QStringLiteral("no mine"));
         return cl;
     }
     cl.mode = CommandLine::Mode::Mine;
     ReadMineOptions(p, cl);
     positional.removeFirst();
     if (!cl.error.isEmpty()) return cl;
+    const QString oneKeyword = QStringLiteral("one KEYWORD after mine");
     if (positional.isEmpty())
-        cl.error = QStringLiteral("mine needs a KEYWORD");
+        cl.error = Bad(QStringLiteral("KEYWORD"), oneKeyword, QStringLiteral("none"));
     else if (positional.size() > 1)
-        cl.error = QStringLiteral("unexpected argument: %1").arg(positional.at(1));
+        cl.error = Bad(QStringLiteral("KEYWORD"), oneKeyword,
+                       Quoted(positional.at(1)) + QStringLiteral(" too"));
     else if (positional.first().isEmpty())
-        cl.error = QStringLiteral("请先输入源关键词");
+        cl.error = Bad(QStringLiteral("KEYWORD"), QStringLiteral("a text"), QStringLiteral("''"));
     else
         cl.keyword = positional.first();
     return cl;

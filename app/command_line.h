@@ -13,6 +13,8 @@ struct CommandLine {
     Mode mode = Mode::Window;
     bool demo = false;
     AppConfig config;
+    // Which hosts the command line named; the demo serves only the others.
+    HostsGiven given;
     // Headless mining.
     QString keyword;
     mining::Engine engine = mining::Engine::Baidu;

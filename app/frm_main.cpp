@@ -7,6 +7,7 @@
 #include <QWebEngineSettings>
 
 #include "app/skin.h"
+#include "app/status_fit.h"
 #include "control/property_bag.h"
 #include "notice/twips.h"
 
@@ -47,6 +48,9 @@ FrmMain::FrmMain(AppConfig config, Dialogs& dialogs, QWidget* parent)
           *this, config_.hosts, [this](const QUrl& url) { return Http_.GetPage(url); },
           [this] { Http_.AbortAll(); }) {
     setObjectName(QStringLiteral("FrmMain"));
+    // The vendor's answers are a few bytes: an update check the user waits on says it failed
+    // after this long without progress, not after the page fetches' half minute.
+    VendorHttp_.setTransferTimeoutMs(kVendorTimeoutMs);
     setWindowTitle(Caption());
     const QSize client(notice::TwipsToPixels(11505), notice::TwipsToPixels(7320));
     setFixedSize(client);
@@ -64,7 +68,9 @@ FrmMain::~FrmMain() {
 void FrmMain::BuildControls() {
     // Decorative strips lie under the banner; the browser is drawn over them.
     Place(Picture1, "Picture1", this, TwipsRect(11220, 0, 375, 1215));
-    Place(Picture2, "Picture2", this, TwipsRect(0, 900, 11295, 375));
+    // The lower strip shows under the banner; it reaches the right edge, which the design's
+    // 11295 twips fell 14 pixels short of.
+    Place(Picture2, "Picture2", this, TwipsRect(0, 900, 11505, 375));
     Place(WebBrowser1, "WebBrowser1", this, TwipsRect(-30, -30, 11535, 1215))
         .setContextMenuPolicy(Qt::NoContextMenu);
     WebBrowser1.setPage(&bannerPage_);
@@ -162,6 +168,10 @@ void FrmMain::ConnectHandlers() {
     connect(&Label3, &ClickLabel::clicked, this, [this] { Label3_Click(); });
     connect(&Labelfeedback, &ClickLabel::clicked, this, [this] { Labelfeedback_Click(); });
     connect(&Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+    // Enter in the keyword box starts a run as the button would; not while one is going.
+    connect(&TxtKey, &QLineEdit::returnPressed, this, [this] {
+        if (CmdStart.isEnabled()) CmdStart.click();
+    });
     connect(&WebBrowser1, &QWebEngineView::loadFinished, this,
             [this](bool ok) { WebBrowser1_DocumentComplete(ok); });
     connect(WebBrowser1.page(), &QWebEnginePage::loadingChanged, this,
@@ -174,6 +184,8 @@ void FrmMain::Form_Load() {
     setWindowIcon(QIcon::fromTheme(QStringLiteral("quelvo")));
     WebBrowser1.load(VendorUrl(config_.vendor, QStringLiteral("/api/pages/keywords.php?ver=2.0")));
     Timer1.start();
+    // The user's first act is typing a keyword.
+    TxtKey.setFocus();
 }
 
 void FrmMain::closeEvent(QCloseEvent* event) {
@@ -214,7 +226,14 @@ void FrmMain::ListClear() {
     List1.clear();
 }
 
-void FrmMain::SetStatus(const QString& text) { LabelStatus.setText(text); }
+// The label keeps its place and size; a line that does not fit it is shortened so its count
+// shows, and the whole line is its tool tip.
+void FrmMain::SetStatus(const QString& text) {
+    const QString shown =
+        FitStatusText(text, LabelStatus.fontMetrics(), LabelStatus.contentsRect().width());
+    LabelStatus.setText(shown);
+    LabelStatus.setToolTip(shown == text ? QString() : text);
+}
 void FrmMain::SetStartEnabled(bool enabled) { CmdStart.setEnabled(enabled); }
 void FrmMain::ShowMessage(const QString& text) {
     dialogs_.Information(this, QStringLiteral("提示"), text);

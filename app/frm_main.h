@@ -29,6 +29,7 @@ class FrmMain : public QWidget, private mining::RunView {
     Q_OBJECT
   public:
     static QString Caption();
+    static constexpr int kVendorTimeoutMs = 10000;
 
     FrmMain(AppConfig config, Dialogs& dialogs, QWidget* parent = nullptr);
     ~FrmMain() override;

@@ -28,16 +28,22 @@ void FrmMain::Label2_Click() {
     CheckUpdate();
 }
 
-// A failed or timed-out request reads as an empty answer, which is not a number: the label comes
-// back and nothing is said. A window closed during a wait has ended the program: the answer that
-// arrives after that (the wait may return only after a run nested in it) is dropped.
+// A vendor that cannot be reached (no network, no answer within the transfer time-out) is told
+// as such: the user asked, and silence would read as "nothing new". An answer that is not a number
+// changes nothing. A window closed during a wait has ended the program: the answer that arrives
+// after that (the wait may return only after a run nested in it) is dropped.
 void FrmMain::CheckUpdate() {
     const QPointer<FrmMain> alive(this);
-    const QString answer =
-        VendorHttp_.GetResponseText(VendorUrl(config_.vendor, kReleasePath)).value_or(QString());
+    const std::optional<QString> answer =
+        VendorHttp_.GetResponseText(VendorUrl(config_.vendor, kReleasePath));
     if (!alive || unloading_) return;
 
-    switch (vendor::JudgeUpdateAnswer(answer)) {
+    if (!answer) {
+        dialogs_.Information(this, QStringLiteral("提示"),
+                             QStringLiteral("检查更新失败，无法连接到服务器，请检查网络后重试。"));
+        if (!alive || unloading_) return;
+    }
+    switch (vendor::JudgeUpdateAnswer(answer.value_or(QString()))) {
         case vendor::UpdateVerdict::Newer:
             dialogs_.Information(this, QStringLiteral("提示"),
                                  QStringLiteral("发现最新本，请立即更新！"));

@@ -2,7 +2,6 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonObject>
 
 namespace {
 
@@ -34,17 +33,26 @@ QByteArray Csv(const QList<TreeEntry>& tree) {
     return out.toUtf8();
 }
 
+// A JSON string, escaped as the JSON writer escapes it.
+QString JsonString(const QString& text) {
+    const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(array.mid(1, array.size() - 2));
+}
+
+// Written by hand, because a JSON object of Qt's sorts its keys: each entry's keys come in the
+// order the CSV's columns have.
 QByteArray Json(const QList<TreeEntry>& tree) {
-    QJsonArray array;
+    QString out = QStringLiteral("[");
     for (qsizetype i = 0; i < tree.size(); ++i) {
         const TreeEntry& e = tree.at(i);
-        array.append(QJsonObject{{QStringLiteral("position"), static_cast<int>(i)},
-                                 {QStringLiteral("keyword"), e.keyword},
-                                 {QStringLiteral("depth"), e.depth},
-                                 {QStringLiteral("parent"), ParentOf(tree, e)},
-                                 {QStringLiteral("engine"), EngineOf(e)}});
+        out += (i == 0 ? QStringLiteral("\n") : QStringLiteral(",\n")) +
+               QStringLiteral(
+                   "    {\"position\": %1, \"keyword\": %2, \"depth\": %3, "
+                   "\"parent\": %4, \"engine\": %5}")
+                   .arg(QString::number(i), JsonString(e.keyword), QString::number(e.depth),
+                        JsonString(ParentOf(tree, e)), JsonString(EngineOf(e)));
     }
-    return QJsonDocument(array).toJson(QJsonDocument::Indented);
+    return (out + QStringLiteral("\n]\n")).toUtf8();
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "app/display.h"
 #include "app/frm_main.h"
 #include "app/headless_mine.h"
+#include "app/qt_translations.h"
 #include "app/quiet_notices.h"
 #include "cli/standard_options.h"
 
@@ -19,7 +20,7 @@ namespace {
 // Starts the demo servers when asked and points the hosts at them; false when they could not
 // start.
 bool StartDemo(CommandLine& cl, std::unique_ptr<sim::SimServer>& demo) {
-    if (!cl.demo || (demo = StartDemoServer(cl.config))) return true;
+    if (!cl.demo || (demo = StartDemoServer(cl.config, cl.given))) return true;
     std::fputs("quelvo: the demo servers could not start\n", stderr);
     return false;
 }
@@ -44,6 +45,7 @@ int Window(int argc, char** argv, CommandLine& cl) {
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
+    const QtTranslations qtWords(QLocale::system());
     std::unique_ptr<sim::SimServer> demo;
     if (!StartDemo(cl, demo)) return 1;
     QtDialogs dialogs;

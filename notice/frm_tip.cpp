@@ -33,6 +33,9 @@ FrmTip::FrmTip(ScreenMetricsSource screen)
     setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
     // The popup must not keep the program alive once the main window has closed.
     setAttribute(Qt::WA_QuitOnClose, false);
+    // It rises while the user may be typing into the main window: it must not take the keyboard.
+    // It still takes clicks, and the focus once the user clicks it.
+    setAttribute(Qt::WA_ShowWithoutActivating);
 
     // The browser overhangs the client area on every side, hiding the page's margin and the
     // places where scroll bars would sit; the strips cover its right and bottom edges.

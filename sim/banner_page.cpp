@@ -6,8 +6,9 @@ QString BannerPage() {
     QString html = QStringLiteral(
         "<!DOCTYPE html>\n<html>\n<head><meta charset=\"utf-8\"><title>Quelvo关键词助手</title>\n"
         "<style>\n"
+        // The window shows the band alone: it fills the view, whatever the font's height.
         "body{margin:0;font-family:'Microsoft YaHei','WenQuanYi Micro Hei',sans-serif}\n"
-        ".band{width:100%;box-sizing:border-box;padding:14px 24px;color:#fff;"
+        ".band{width:100%;min-height:100vh;box-sizing:border-box;padding:14px 24px;color:#fff;"
         "background:linear-gradient(90deg,#1e63c9,#36a3f7)}\n"
         ".band h1{margin:0;font-size:22px}.band p{margin:4px 0 0;font-size:13px}\n"
         ".cards{width:100%;display:flex;flex-wrap:wrap;gap:12px;padding:16px 24px;"

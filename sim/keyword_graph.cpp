@@ -25,10 +25,12 @@ int ModifierIndex(QStringView word) {
     return -1;
 }
 
-// The modifiers a keyword's children get: the first fanOut words it does not carry yet.
-QList<int> Offered(const QList<int>& carried, int fanOut) {
+// The modifiers a keyword's children get: the first fanOut words it does not carry yet, counted
+// from the engine's first word, so engines that start apart offer partly different ones.
+QList<int> Offered(const QList<int>& carried, int fanOut, int first = 0) {
     QList<int> offered;
-    for (int i = 0; i < kVocabularySize && offered.size() < fanOut; ++i) {
+    for (int n = 0; n < kVocabularySize && offered.size() < fanOut; ++n) {
+        const int i = (first + n) % kVocabularySize;
         if (!carried.contains(i)) offered << i;
     }
     return offered;
@@ -43,14 +45,14 @@ struct ParsedKeyword {
     QStringView parent;    // the query without its last modifier (valid when level > 0)
 };
 
-bool ObeysRule(const QList<int>& modifiers, int fanOut) {
+bool ObeysRule(const QList<int>& modifiers, int fanOut, int first) {
     for (qsizetype i = 0; i < modifiers.size(); ++i) {
-        if (!Offered(modifiers.first(i), fanOut).contains(modifiers[i])) return false;
+        if (!Offered(modifiers.first(i), fanOut, first).contains(modifiers[i])) return false;
     }
     return true;
 }
 
-ParsedKeyword Parse(QStringView query, int fanOut) {
+ParsedKeyword Parse(QStringView query, int fanOut, int first = 0) {
     QList<int> trailing;
     QList<qsizetype> spaces;
     QStringView rest = query;
@@ -67,7 +69,7 @@ ParsedKeyword Parse(QStringView query, int fanOut) {
     ParsedKeyword parsed;
     for (qsizetype start = 0; start < trailing.size(); ++start) {
         const QList<int> run = trailing.mid(start);
-        if (ObeysRule(run, fanOut)) {
+        if (ObeysRule(run, fanOut, first)) {
             parsed.modifiers = run;
             parsed.parent = query.left(spaces.last());
             break;
@@ -88,27 +90,51 @@ QString Extend(QStringView keyword, int modifier) {
 // close. Such repeats are left out.
 bool SurvivesEscaping(const QString& keyword) { return keyword.toHtmlEscaped() == keyword; }
 
+// Varied engines: where each starts in the vocabulary, and the searches it offers beside a root's
+// children that do not contain the root. Those are roots of their own, so the graph stays finite.
+struct EngineVariety {
+    int first;
+    const char16_t* neighbours[2];
+};
+EngineVariety VarietyOf(Engine engine) {
+    switch (engine) {
+        case Engine::Google:
+            return {3, {u"十大品牌", u"评测对比"}};
+        case Engine::Taobao:
+            return {6, {u"包邮特价", u"评测对比"}};
+        case Engine::Baidu:
+            break;
+    }
+    return {0, {u"热门排行", u"十大品牌"}};
+}
+
 }  // namespace
 
 int KeywordLevel(const QString& query, int fanOut) {
     return static_cast<int>(Parse(query, std::clamp(fanOut, 0, kMaxFanOut)).modifiers.size());
 }
 
-QStringList RelatedKeywords(const QString& query, const EngineOptions& options) {
+QStringList RelatedKeywords(const QString& query, const EngineOptions& options, Engine engine) {
     const int fanOut = std::clamp(options.fanOut, 0, kMaxFanOut);
-    const ParsedKeyword parsed = Parse(query, fanOut);
+    const EngineVariety variety = options.varied ? VarietyOf(engine) : EngineVariety{0, {}};
+    const ParsedKeyword parsed = Parse(query, fanOut, variety.first);
     const auto level = parsed.modifiers.size();
 
     QStringList related;
     if (level < options.depth) {
-        for (const int modifier : Offered(parsed.modifiers, fanOut)) {
+        for (const int modifier : Offered(parsed.modifiers, fanOut, variety.first)) {
             related << Extend(query, modifier);
+        }
+        for (const char16_t* neighbour : variety.neighbours) {
+            if (neighbour && level == 0 && query != QStringView(neighbour))
+                related << QString::fromUtf16(neighbour);
         }
     }
 
     QStringList repeats{query};
     if (level > 0) {
-        const QList<int> siblings = Offered(parsed.modifiers.first(level - 1), fanOut);
+        const QList<int> siblings =
+            Offered(parsed.modifiers.first(level - 1), fanOut, variety.first);
         if (siblings.size() > 1) {
             const auto self = siblings.indexOf(parsed.modifiers.last());
             repeats << Extend(parsed.parent, siblings[(self + 1) % siblings.size()]);

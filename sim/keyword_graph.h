@@ -18,6 +18,9 @@ int KeywordLevel(const QString& query, int fanOut);
 // The related searches an engine page offers for the query, in page order, unescaped. The
 // children (query + " " + modifier) are the only new keywords; the query itself and, below the
 // root, its parent and a sibling are repeated so that a client's duplicate test has work to do.
-QStringList RelatedKeywords(const QString& query, const EngineOptions& options);
+// With options.varied, each engine starts its modifiers elsewhere in the vocabulary and offers a
+// root two searches that do not contain it; otherwise every engine answers alike.
+QStringList RelatedKeywords(const QString& query, const EngineOptions& options,
+                            Engine engine = Engine::Baidu);
 
 }  // namespace sim

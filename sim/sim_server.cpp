@@ -135,7 +135,7 @@ Answer SimServer::engineAnswer(Engine engine, const QString& keyword) const {
         answer.reply = page->second;
         return answer;
     }
-    const QString html = EnginePage(engine, keyword, RelatedKeywords(keyword, options_),
+    const QString html = EnginePage(engine, keyword, RelatedKeywords(keyword, options_, engine),
                                     CharsetLabel(options_.charset));
     answer.reply = {200, contentType, EncodeBody(html, options_.charset), {}};
     return answer;

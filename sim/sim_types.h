@@ -23,7 +23,8 @@ struct EngineOptions {
     int fanOut = 6;  // related keywords offered per page
     int depth = 3;   // levels below a root before pages offer nothing new
     BodyCharset charset = BodyCharset::Utf8;
-    int latencyMs = 0;  // delay before answering (timer, not a sleep)
+    int latencyMs = 0;    // delay before answering (timer, not a sleep)
+    bool varied = false;  // engines answer differently (RelatedKeywords)
 };
 
 // One engine request as the server understood it; keyword is decoded from the query as UTF-8.

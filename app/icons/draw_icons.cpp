@@ -85,12 +85,14 @@ Animation FeedbackBubble() {
 }
 
 Animation HomeHouse() {
+    // The house stands on the bottom edge, so its smoke has four rows above the chimney to rise
+    // in without touching the picture's edge.
     const auto house = [] {
         Canvas c(16, 16);
-        c.Paint({"................", "................", "................", ".......RR.......",
-                 "......RrrR.KK...", ".....RrrrrRcc...", "....RrrrrrrRc...", "...RrrrrrrrrR...",
-                 "..RrrrrrrrrrrR..", ".RRRRRRRRRRRRRR.", "...owwwwwwwwo...", "...owyywwddwo...",
-                 "...owyywwddwo...", "...owwwwwddwo...", "...oooooooooo...", "................"},
+        c.Paint({"................", "................", "................", "................",
+                 ".......RR.......", "......RrrR.KK...", ".....RrrrrRcc...", "....RrrrrrrRc...",
+                 "...RrrrrrrrrR...", "..RrrrrrrrrrrR..", ".RRRRRRRRRRRRRR.", "...owwwwwwwwo...",
+                 "...owyywwddwo...", "...owyywwddwo...", "...owwwwwddwo...", "...oooooooooo..."},
                 {{'R', 0x9C3524},
                  {'r', 0xDD5F3E},
                  {'K', 0x6E2A20},
@@ -101,20 +103,21 @@ Animation HomeHouse() {
                  {'d', 0x4F8FD6}});
         return c;
     };
-    // A puff leaves the chimney, drifts up and to the right and thins out; two are on their
-    // way at once, half a cycle apart.
+    // A puff leaves the chimney, drifts up and to the right and thins out; each frame shows it
+    // with the one before it, so every frame differs and the last wisp fades alone.
     struct Puff {
         int x, y, width, height;
         std::uint32_t rgb;
     };
-    constexpr Puff kPath[] = {{11, 3, 2, 1, 0x7D8A9B},
-                              {12, 1, 2, 2, 0x93A0B0},
-                              {13, 0, 2, 2, 0xAEB9C6},
-                              {14, 0, 2, 1, 0xC8D1DB}};
+    constexpr Puff kPath[] = {{11, 4, 2, 1, 0x7D8A9B},
+                              {11, 2, 2, 2, 0x93A0B0},
+                              {12, 1, 2, 1, 0xAEB9C6},
+                              {13, 1, 1, 1, 0xC8D1DB}};
     Animation a{16, 16, {}};
     for (int f = 0; f < 4; ++f) {
         Canvas c = house();
-        for (const int step : {f, (f + 2) % 4}) {
+        for (const int step : {f - 1, f}) {
+            if (step < 0) continue;
             const Puff& p = kPath[step];
             for (int y = p.y; y < p.y + p.height; ++y)
                 for (int x = p.x; x < p.x + p.width; ++x) c.Put(x, y, p.rgb);

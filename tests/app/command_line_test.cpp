@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
+
 #include "app/command_line.h"
+#include "app/demo_server.h"
 
 namespace {
 CommandLine Parse(QStringList args) {
@@ -65,6 +68,34 @@ TEST(CommandLine, BadArgumentsAreReported) {
                                    {"--baidu-host", "ftp://x"},
                                    {"--baidu-host", "not a url"},
                                    {"--contains"},
-                                   {"--bogus"}})
-        EXPECT_FALSE(Parse(bad).error.isEmpty()) << bad.join(' ').toStdString();
+                                   {"--bogus"},
+                                   {"-x"},
+                                   {"--demo=1"}}) {
+        // One wording for all: which argument, what it takes, what it got.
+        const QString error = Parse(bad).error;
+        EXPECT_TRUE(QRegularExpression("^(--?[a-z-]+|KEYWORD): expected .+, got .+$")
+                        .match(error)
+                        .hasMatch())
+            << bad.join(' ').toStdString() << " -> " << error.toStdString();
+    }
+}
+
+TEST(CommandLine, HelpExplainsEveryOptionInALine) {
+    const QStringList lines = UsageText().split('\n');
+    for (const char* option :
+         {"engine", "contains", "out", "format", "verbose", "delay", "limit", "marker",
+          "stop-when-blocked", "baidu-host", "google-host", "taobao-host", "vendor-host", "demo"}) {
+        const QRegularExpression explained(
+            QStringLiteral("^  --%1\\b.*\\s{2,}\\S.{12,}$").arg(option));
+        EXPECT_EQ(lines.filter(explained).size(), 1) << option;
+    }
+}
+
+// A demo leaves alone the hosts the command line names, the vendor's too.
+TEST(CommandLine, DemoServesOnlyTheHostsNotNamed) {
+    CommandLine cl = Parse({"--demo", "--vendor-host", "https://v.test"});
+    const auto demo = StartDemoServer(cl.config, cl.given);
+    ASSERT_NE(demo, nullptr);
+    EXPECT_EQ(cl.config.vendor, QUrl("https://v.test"));
+    EXPECT_EQ(cl.config.hosts.taobao, demo->baseUrl());
 }

@@ -15,6 +15,7 @@
 #include "animation_frames.h"
 #include "app/frm_main.h"
 #include "app/icons/draw_icons.h"
+#include "app/status_fit.h"
 #include "sim/sim_server.h"
 #include "support/engine_pages.h"
 #include "window_rig.h"
@@ -116,6 +117,50 @@ TEST(FrmMainWindow, AnimationsShowTheirFirstFrames) {
         const QImage expected = FrameOver(c.animation, 0, gif.palette().color(QPalette::Window));
         EXPECT_EQ(gif.isVisible() ? window.copy(gif.geometry()) : Shown(gif), expected) << c.name;
     }
+}
+
+// Small as they are, the animations show every frame as a picture of its own, and nothing of the
+// 16 x 16 ones (the house's smoke above all) runs into their top row or side columns.
+TEST(FrmMainWindow, AnimationFramesAllDifferAndStayInsideTheirIcons) {
+    for (const icons::Animation& a :
+         {icons::FeedbackBubble(), icons::HomeHouse(), icons::BusySpinner()}) {
+        for (size_t i = 0; i < a.frames.size(); ++i)
+            for (size_t j = i + 1; j < a.frames.size(); ++j)
+                EXPECT_NE(a.frames[i].argb, a.frames[j].argb) << a.width << ": " << i << " " << j;
+        if (a.width != 16) continue;
+        for (const icons::Frame& f : a.frames)
+            for (int k = 0; k < 16; ++k)
+                EXPECT_EQ(f.argb[k] | f.argb[k * 16] | f.argb[k * 16 + 15], 0u) << k;
+    }
+}
+
+// A progress line too long for the status label keeps its count: the keyword gives way in its
+// middle. Any other text, and a line that fits, is shown as it is.
+TEST(FrmMainWindow, StatusLineShortensTheKeywordNotTheCount) {
+    const QFontMetrics metrics(QFont(QStringLiteral("微软雅黑")));
+    const QString longKeyword = QStringLiteral("华为手机壳 超薄 防摔 全包 磨砂 硅胶 男女款 新款 ") +
+                                QStringLiteral("保护套 带支架 尾");
+    const QString line = mining::ProgressText(longKeyword, 25);
+    const int width = metrics.horizontalAdvance(line) * 2 / 3;
+    const QString fitted = FitStatusText(line, metrics, width);
+    EXPECT_LE(metrics.horizontalAdvance(fitted), width);
+    EXPECT_TRUE(fitted.startsWith(QStringLiteral("当前正在挖掘 [ 华为")));
+    EXPECT_TRUE(fitted.endsWith(QStringLiteral("尾 ] 相关长尾词.....已挖掘： 25条")));
+    EXPECT_TRUE(fitted.contains(QStringLiteral("…")));
+    EXPECT_EQ(FitStatusText(line, metrics, width * 2), line);
+    const QString other = QStringLiteral("恭喜！全部挖掘完成。共挖掘长尾词25条").repeated(3);
+    EXPECT_EQ(FitStatusText(other, metrics, width), other);
+
+    // The window's label, 401 pixels wide as placed.
+    Rig rig;
+    rig.server.setPage(sim::Engine::Baidu, "A", BaiduPage({longKeyword.repeated(2)}));
+    QString shown;
+    rig.onRequest(longKeyword.repeated(2), [&] { shown = rig.status(); });
+    rig.mine("A");
+    EXPECT_TRUE(shown.endsWith(QStringLiteral(" ] 相关长尾词.....已挖掘： 2条")))
+        << shown.toStdString();
+    EXPECT_EQ(rig.get<QLabel>("LabelStatus").toolTip(),
+              mining::ProgressText(longKeyword.repeated(2), 2));
 }
 
 TEST(FrmMainRun, EmptyKeywordIsAnsweredByTheMessageOnly) {

@@ -4,6 +4,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSet>
 #include <QStandardPaths>
 #include <QTcpServer>
@@ -187,6 +188,10 @@ TEST(HeadlessMine, CsvAndJsonCarryTheTree) {
                      o["engine"].toString()});
     }
     EXPECT_EQ(rows, expected);
+    QStringList keys;
+    for (const auto& key : QRegularExpression(R"("(\w+)":)").globalMatch(QString::fromUtf8(json.out)))
+        keys << key.captured(1);
+    EXPECT_EQ(keys, QStringList({"position", "keyword", "depth", "parent", "engine"}).repeated(6));
 
     // Read back by an independent RFC 4180 reader.
     const QString python = QStandardPaths::findExecutable("python3");

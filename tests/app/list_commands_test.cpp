@@ -1,3 +1,4 @@
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 
 #include <utility>
 
+#include "app/qt_translations.h"
 #include "support/engine_pages.h"
 #include "window_rig.h"
 
@@ -45,8 +47,11 @@ TEST(FolderPicker, ChosenFolderGoesIntoTheBoxCancelLeavesIt) {
     EXPECT_EQ(rig.dialogs.folderTitles, QStringList(2, QStringLiteral("请选择保存路径")));
 }
 
-// The real picker, answered by cancelling it once it shows.
-TEST(FolderPicker, StartsAtTheDesktopOrAtHomeWithoutOne) {
+// The real picker, answered by cancelling it once it shows; in Chinese, as the program loads Qt's
+// own words for a Chinese locale.
+TEST(FolderPicker, StartsAtTheDesktopOrAtHomeWithoutOneInChinese) {
+    const QtTranslations chinese(QLocale(QLocale::Chinese, QLocale::China));
+    ASSERT_TRUE(chinese.Loaded());
     QTemporaryDir root;
     ASSERT_TRUE(QDir(root.path()).mkpath("with/Desktop") && QDir(root.path()).mkpath("without"));
     const QByteArray home = qgetenv("HOME");
@@ -55,11 +60,15 @@ TEST(FolderPicker, StartsAtTheDesktopOrAtHomeWithoutOne) {
     for (const auto& [user, start] : {std::pair{"with", "with/Desktop"}, {"without", "without"}}) {
         qputenv("HOME", QFile::encodeName(root.filePath(user)));
         QString shown;
+        QString cancelWord;
         QTimer cancel;
         QObject::connect(&cancel, &QTimer::timeout, [&] {
             for (QWidget* w : QApplication::topLevelWidgets())
                 if (auto* dialog = qobject_cast<QFileDialog*>(w); dialog && dialog->isVisible()) {
                     shown = dialog->directory().absolutePath();
+                    cancelWord = dialog->findChild<QDialogButtonBox*>()
+                                     ->button(QDialogButtonBox::Cancel)
+                                     ->text();
                     dialog->reject();
                 }
         });
@@ -67,6 +76,7 @@ TEST(FolderPicker, StartsAtTheDesktopOrAtHomeWithoutOne) {
         QtDialogs dialogs;
         EXPECT_EQ(dialogs.PickFolder(nullptr, QStringLiteral("请选择保存路径")), std::nullopt);
         EXPECT_EQ(shown, root.filePath(start));
+        EXPECT_EQ(cancelWord, QStringLiteral("取消"));
     }
     qputenv("HOME", home);
     config.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", config);

@@ -44,18 +44,21 @@ bool ScrollBarsHidden(QWebEngineView& view) {
     return WaitUntil([&] { return hidden.has_value(); }) && *hidden;
 }
 
-TEST(UpdateCheck, OnlyANewerNumberSpeaksAndOpensTheHomePage) {
-    // A failed request reads as the empty answer; the ways a request fails are the HTTP client's.
+TEST(UpdateCheck, ANewerNumberOpensTheHomePageAnUnreachableVendorIsTold) {
+    // nullptr: the vendor resets the connection (the ways a request fails are the HTTP client's).
+    const char* const kFailed = "提示|检查更新失败，无法连接到服务器，请检查网络后重试。";
     const struct {
         const char* answer;
         const char* label;
         bool newer;
-    } cases[] = {{"5", "检查更新", true},
-                 {"4", "已是最新版", false},
-                 {"", "检查更新", false},
-                 {"abc", "检查更新", false}};
+        const char* message;
+    } cases[] = {{"5", "检查更新", true, "提示|发现最新本，请立即更新！"},
+                 {"4", "已是最新版", false, nullptr},
+                 {"", "检查更新", false, nullptr},
+                 {"abc", "检查更新", false, nullptr},
+                 {nullptr, "检查更新", false, kFailed}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.answer);
+        SCOPED_TRACE(c.answer ? c.answer : "reset");
         WindowRig rig;
         QWidget& busy = rig.get<QWidget>("ucAniGIF3");
         QLabel& label = rig.get<QLabel>("Label2");
@@ -69,15 +72,17 @@ TEST(UpdateCheck, OnlyANewerNumberSpeaksAndOpensTheHomePage) {
                          });
         // The message comes first, the home page only after it has been dismissed.
         rig.dialogs.onMessage = [&] { EXPECT_TRUE(rig.browser.opened.isEmpty()); };
-        rig.server.setVendorAnswer(kRelease, c.answer);
+        if (c.answer)
+            rig.server.setVendorAnswer(kRelease, c.answer);
+        else
+            rig.server.setVendorFault(kRelease, sim::Fault::Reset);
         rig.click("Label2");
 
         EXPECT_TRUE(busyInPlace);
         EXPECT_FALSE(busy.isVisible());
         EXPECT_TRUE(label.isVisible());
         EXPECT_EQ(label.text(), c.label);
-        EXPECT_EQ(rig.dialogs.messages,
-                  c.newer ? QStringList{"提示|发现最新本，请立即更新！"} : QStringList{});
+        EXPECT_EQ(rig.dialogs.messages, c.message ? QStringList{c.message} : QStringList{});
         EXPECT_EQ(rig.browser.opened, c.newer ? QList<QUrl>{QUrl(rig.url("/"))} : QList<QUrl>{});
     }
 }
@@ -156,6 +161,28 @@ TEST(Banner, LongBannerShowsNoScrollBars) {
     EXPECT_TRUE(WaitUntil([&] { return ScrollBarsHidden(banner); }, 30000));
     EXPECT_EQ(rig.server.vendorHits(kBanner), 1);
     EXPECT_EQ(banner.url(), QUrl(rig.url(kBanner)));
+    // The demo's band covers the whole view, down to its bottom corners.
+    EXPECT_EQ(Evaluate(banner, "[1, innerWidth - 1].every(x => !!document.elementFromPoint(x, "
+                               "innerHeight - 1).closest('.band'))"),
+              "true");
+}
+
+// The demo's announcement ends inside the popup, which cannot scroll, with room left for a title
+// bar of 30 pixels (the window manager's frame comes out of the popup's size).
+TEST(Banner, DemoAnnouncementFitsThePopup) {
+    sim::SimServer server;
+    ASSERT_TRUE(server.listen(0));
+    notice::FrmTip tip;
+    bool loaded = false;
+    QObject::connect(&tip.webBrowser1(), &QWebEngineView::loadFinished, [&] { loaded = true; });
+    tip.Navigate(server.baseUrl().toString() + "/notice.html");
+    tip.show();
+    ASSERT_TRUE(WaitUntil([&] { return loaded; }, 30000));
+    const QPoint inView = -tip.webBrowser1().pos();  // the client area's corner in the view
+    EXPECT_LE(Evaluate(tip.webBrowser1(),
+                       "Math.ceil(document.body.lastElementChild.getBoundingClientRect().bottom)")
+                  .toInt(),
+              inView.y() + tip.height() - 30);
 }
 
 TEST(Banner, OurOwnWhenTheVendorsCannotLoad) {

@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
 # The main window driven by real input events: `quelvo --demo` under a virtual X display with a
-# window manager, a folder and a keyword typed, Start pressed. The run is complete when its result
-# file equals the one `quelvo mine` writes for the same keyword.
+# window manager. Typed into from its first moment and for ten seconds, while the announcement
+# popup rises, every character must reach the keyword box; the folder is reached with Tab, the
+# links at the bottom with Tab and opened with Enter and Space, and Enter in the keyword box starts
+# the run. The run is complete when its result file equals the one `quelvo mine` writes for the
+# same keyword.
 # Usage: window_run.sh QUELVO
 set -euo pipefail
 fail() { echo "FAIL: $*" >&2; exit 1; }
 export LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb QTWEBENGINE_DISABLE_SANDBOX=1
 export QTWEBENGINE_CHROMIUM_FLAGS="--disable-gpu --no-sandbox"
-keyword=phone
+# 72 characters typed 140 ms apart: ten seconds, across the popup's rise 3 s after start.
+keyword="phone case for the new model with a slim design and a stand in dark blue"
 name="长尾关键词：$keyword.txt"
 
 if [ "${1:-}" = "--inside" ]; then
@@ -15,29 +19,46 @@ if [ "${1:-}" = "--inside" ]; then
   work=$3
   openbox >/dev/null 2>&1 &
   wm=$!
-  "$quelvo" --demo >"$work/window.log" 2>&1 &
+  # The desktop's browser, as the program finds it: a script that notes what it was asked to open.
+  printf '#!/bin/sh\necho "$1" >>"%s/opened"\n' "$work" >"$work/browser"
+  chmod +x "$work/browser"
+  BROWSER=$work/browser "$quelvo" --demo >"$work/window.log" 2>&1 &
   pid=$!
   trap 'kill "$pid" "$wm" 2>/dev/null || true' EXIT
   win=$(timeout 60 xdotool search --sync --onlyvisible --name '^Quelvo关键词助手V2\.3' | head -1) ||
     fail "the main window did not show"
-  # The demo feed opens its popup 3 s after start and the window manager gives a new window the
-  # focus, so typing waits until it is up (or plainly not coming).
-  timeout 20 xdotool search --sync --onlyvisible --name '系统公告' >/dev/null ||
-    echo "no announcement popup; going on"
-  xdotool windowactivate --sync "$win"
-  # Centres of TxtFile, TxtKey and CmdStart in window pixels: their twips in frm_main.cpp
-  # (inside Frame1 at 120,1320) divided by 15.
+  # No click first: the keyword box has the focus from the start.
+  xdotool type --delay 140 "$keyword"
+  tip=$(xdotool search --onlyvisible --name '系统公告' | head -1) ||
+    fail "the announcement popup did not rise while typing"
+  [ "$(xdotool getactivewindow)" = "$win" ] || fail "the popup took the focus"
+  # Tab from the keyword box: 开始挖掘, 停止挖掘, the filter, then the folder box.
   mkdir "$work/window"
-  xdotool mousemove --window "$win" --sync 116 298 click 1 type --delay 10 "$work/window"
-  xdotool mousemove --window "$win" --sync 160 180 click 1 type --delay 10 "$keyword"
-  xdotool mousemove --window "$win" --sync 112 212 click 1
+  xdotool key --delay 50 Tab Tab Tab Tab
+  xdotool type --delay 10 "$work/window"
+  # On: "...", the Quelvo6 link, the list, 清除数据, 检查更新, then 反馈意见 (Enter) and 官方网站
+  # (Space).
+  xdotool key --delay 50 Tab Tab Tab Tab Tab Tab Return Tab space
+  for _ in $(seq 100); do
+    [ "$(wc -l <"$work/opened" 2>/dev/null || echo 0)" -ge 2 ] && break
+    sleep 0.1
+  done
+  base=$(head -1 "$work/opened" | sed 's|/feedback\.php$||')
+  [ "$(cat "$work/opened" 2>/dev/null)" = "$base/feedback.php"$'\n'"$base/" ] ||
+    fail "the links opened: $(cat "$work/opened" 2>/dev/null)"
+  # The popup still takes a click, and with it the focus.
+  xdotool mousemove --window "$tip" --sync 130 60 click 1
+  sleep 0.5
+  [ "$(xdotool getactivewindow)" = "$tip" ] || fail "the popup does not take a click"
+  # Back in the keyword box (the centre of TxtKey, its twips divided by 15), Enter starts the run.
+  xdotool mousemove --window "$win" --sync 160 180 click 1 key End Return
   for _ in $(seq 600); do
     cmp -s "$work/window/$name" "$work/headless/$name" && { echo "PASS"; exit 0; }
     kill -0 "$pid" 2>/dev/null || fail "quelvo ended: $(cat "$work/window.log")"
     sleep 0.1
   done
   ls -l "$work/window" >&2
-  fail "no complete result file within 60 s of pressing Start"
+  fail "no complete result file within 60 s of pressing Enter"
 fi
 
 quelvo=$1

@@ -14,11 +14,12 @@ using sim::RelatedKeywords;
 // Breadth-first over what pages offer, read the way the client reads them: entities stay
 // undecoded, so "R&D" comes back as "R&amp;D". The walk stops once it has found more than
 // `limit`, so an unbounded graph fails the test instead of hanging it.
-qsizetype Reachable(const QString& root, const EngineOptions& options, qsizetype limit) {
+qsizetype Reachable(const QString& root, const EngineOptions& options, qsizetype limit,
+                    sim::Engine engine = sim::Engine::Baidu) {
     QSet<QString> known{root};
     std::deque<QString> queue{root};
     while (!queue.empty() && known.size() <= limit) {
-        for (const QString& related : RelatedKeywords(queue.front(), options)) {
+        for (const QString& related : RelatedKeywords(queue.front(), options, engine)) {
             const QString seen = related.toHtmlEscaped();
             if (known.contains(seen)) continue;
             known.insert(seen);
@@ -53,6 +54,24 @@ TEST(KeywordGraph, PagesAlsoRepeatKnownKeywords) {
         RelatedKeywords(QStringLiteral("手机 推荐"), EngineOptions{.fanOut = 3, .depth = 2});
     EXPECT_TRUE(child.contains(QStringLiteral("手机 推荐")) &&
                 child.contains(QStringLiteral("手机")));
+}
+
+// The demo's engines answer a root in part alike, in part not, and beside its children offer
+// searches that do not contain it; each engine's graph is still finite: its trees, one per root.
+TEST(KeywordGraph, VariedEnginesDifferInPartAndOfferSearchesWithoutTheRoot) {
+    const EngineOptions options{.fanOut = 6, .depth = 2, .varied = true};
+    const QString root = QStringLiteral("手机");
+    QList<QSet<QString>> answers;
+    for (const auto engine : {sim::Engine::Baidu, sim::Engine::Google, sim::Engine::Taobao}) {
+        const QStringList related = RelatedKeywords(root, options, engine);
+        answers << QSet<QString>(related.begin(), related.end());
+        EXPECT_EQ(related.filter(root).size(), related.size() - 2);
+        EXPECT_EQ(Reachable(root, options, 1000, engine), 3 * (1 + 6 + 36));
+    }
+    EXPECT_TRUE(answers[0] != answers[1] && answers[1] != answers[2] && answers[0] != answers[2]);
+    // More in common than the root itself, which every page repeats.
+    EXPECT_GT((answers[0] & answers[1]).size(), 1);
+    EXPECT_GT((answers[1] & answers[2]).size(), 1);
 }
 
 }  // namespace
