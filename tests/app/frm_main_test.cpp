@@ -154,13 +154,15 @@ TEST(FrmMainWindow, StatusLineShortensTheKeywordNotTheCount) {
     // The window's label, 401 pixels wide as placed.
     Rig rig;
     rig.server.setPage(sim::Engine::Baidu, "A", BaiduPage({longKeyword.repeated(2)}));
-    QString shown;
-    rig.onRequest(longKeyword.repeated(2), [&] { shown = rig.status(); });
+    QString shown, tip;
+    rig.onRequest(longKeyword.repeated(2), [&] {
+        shown = rig.status();
+        tip = rig.get<QLabel>("LabelStatus").toolTip();
+    });
     rig.mine("A");
     EXPECT_TRUE(shown.endsWith(QStringLiteral(" ] 相关长尾词.....已挖掘： 2条")))
         << shown.toStdString();
-    EXPECT_EQ(rig.get<QLabel>("LabelStatus").toolTip(),
-              mining::ProgressText(longKeyword.repeated(2), 2));
+    EXPECT_EQ(tip, mining::ProgressText(longKeyword.repeated(2), 2));
 }
 
 TEST(FrmMainRun, EmptyKeywordIsAnsweredByTheMessageOnly) {

@@ -40,7 +40,7 @@ if [ "${1:-}" = "--inside" ]; then
   # (Space).
   xdotool key --delay 50 Tab Tab Tab Tab Tab Tab Return Tab space
   for _ in $(seq 100); do
-    [ "$(wc -l <"$work/opened" 2>/dev/null || echo 0)" -ge 2 ] && break
+    [ "$(cat "$work/opened" 2>/dev/null | wc -l)" -ge 2 ] && break
     sleep 0.1
   done
   base=$(head -1 "$work/opened" | sed 's|/feedback\.php$||')
