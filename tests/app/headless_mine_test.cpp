@@ -4,7 +4,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QSet>
 #include <QStandardPaths>
 #include <QTcpServer>
@@ -188,13 +187,9 @@ TEST(HeadlessMine, CsvAndJsonCarryTheTree) {
                      o["engine"].toString()});
     }
     EXPECT_EQ(rows, expected);
-    QStringList keys, inOrder;
-    for (const auto& key :
-         QRegularExpression(R"re("(\w+)":)re").globalMatch(QString::fromUtf8(json.out)))
-        keys << key.captured(1);
-    for (qsizetype i = 0; i < expected.size(); ++i)
-        inOrder << QStringList{"position", "keyword", "depth", "parent", "engine"};
-    EXPECT_EQ(keys, inOrder);
+    // Keys in the columns' order.
+    EXPECT_TRUE(json.out.contains(
+        R"({"position": 1, "keyword": "a,b", "depth": 1, "parent": "R", "engine": "baidu"})"));
 
     // Read back by an independent RFC 4180 reader.
     const QString python = QStandardPaths::findExecutable("python3");
