@@ -240,14 +240,12 @@ TEST(NoticeFeed, ReadOnceThreeSecondsAfterStartDueOnesRiseInThePopup) {
     EXPECT_EQ(tip.webBrowser1().page()->requestedUrl(), QUrl(rigs[0]->url("/notice.html")));
     // Its page shows no scroll bars, and needs none: it ends inside the popup with room left for a
     // title bar of 30 pixels, which the window manager's frame takes from the popup's size.
-    EXPECT_TRUE(WaitUntil(
-        [&] {
-            return Evaluate(tip.webBrowser1(),
-                            "document.body.getAttribute('scroll') == 'no' ? Math.ceil(document.body"
-                            ".lastElementChild.getBoundingClientRect().bottom) : 9999")
-                       .toInt() <= -tip.webBrowser1().y() + tip.height() - 30;
-        },
-        30000));
+    const QByteArray fits =
+        "!!document.body && document.body.getAttribute('scroll') == 'no' && document.body."
+        "lastElementChild.getBoundingClientRect().bottom <= " +
+        QByteArray::number(-tip.webBrowser1().y() + tip.height() - 30);
+    EXPECT_TRUE(
+        WaitUntil([&] { return Evaluate(tip.webBrowser1(), fits.constData()) == "true"; }, 30000));
 
     // Closing the main window takes its popup away at once, without the fade.
     int fadeSteps = 0;
