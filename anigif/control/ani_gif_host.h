@@ -40,11 +40,16 @@ class AniGifHost {
     virtual void CancelDownload() = 0;
 
     // One timer per control: a new start replaces the running one. `onTick` runs every
-    // `intervalMs` until StopTimer. False when no timer can be had.
+    // `intervalMs` until StopTimer, to the millisecond where the system allows. False when no
+    // timer can be had.
     virtual bool StartTimer(std::int32_t intervalMs, std::function<void()> onTick) = 0;
     virtual void StopTimer() = 0;
+    // Milliseconds on a clock that only moves forward, from any starting point: playback keeps
+    // time by it.
+    virtual std::int64_t ClockMs() const = 0;
 
-    // A setting a designer would save changed; `name` is its key in the saved settings.
+    // A setting a designer would save changed; `name` is the property's mark (its property
+    // table row says which).
     virtual void PropertyChanged(std::string_view /*name*/) {}
     // The control's enabled state, and its mouse pointer: 0 the default arrow, 99 `icon` (an
     // image file's bytes), other numbers the desktop's standard pointers.

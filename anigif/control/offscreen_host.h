@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <functional>
 #include <string>
 #include <utility>
@@ -34,6 +35,11 @@ class OffscreenHost : public AniGifHost {
         return true;
     }
     void StopTimer() override { tick_ = nullptr; }
+    std::int64_t ClockMs() const override {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(
+                   std::chrono::steady_clock::now().time_since_epoch())
+            .count();
+    }
 
     // Runs the armed tick; false when no timer is armed.
     bool FireTimer() {

@@ -5,7 +5,6 @@
 #include <new>
 
 #include "decode/parse_gif_stream.h"
-#include "decode/reset_animation.h"
 
 namespace anigif {
 
@@ -30,33 +29,38 @@ ucAniGIF::~ucAniGIF() {
 }
 
 std::int32_t ucAniGIF::FrameCount() const {
-    return data_.CurrentFrame == 0 ? 0 : static_cast<std::int32_t>(data_.Frames.size());
+    return player_.CurrentFrame == 0 ? 0 : static_cast<std::int32_t>(animation_.Frames.size());
 }
 
 std::int32_t ucAniGIF::ActualWidth() const {
-    return WholeUnits(host_.PixelsToContainerX(data_.CanvasWidth));
+    return WholeUnits(host_.PixelsToContainerX(animation_.CanvasWidth));
 }
 
 std::int32_t ucAniGIF::ActualHeight() const {
-    return WholeUnits(host_.PixelsToContainerY(data_.CanvasHeight));
+    return WholeUnits(host_.PixelsToContainerY(animation_.CanvasHeight));
 }
 
 std::int32_t ucAniGIF::LoopsRemaining() const {
-    if (data_.CurrentFrame == 0) return 0;
-    if (data_.LoopCount == 0) return std::numeric_limits<std::int32_t>::max();
-    return loopsLeft_;
+    if (player_.CurrentFrame == 0) return 0;
+    if (animation_.LoopCount == 0) return std::numeric_limits<std::int32_t>::max();
+    return player_.LoopsLeft;
+}
+
+void ucAniGIF::MarkChanged(Property p) {
+    if (!restoring_ && !SpecOf(p).Mark.empty()) host_.PropertyChanged(SpecOf(p).Mark);
 }
 
 void ucAniGIF::SetDelayAnimation(std::int32_t mode) {
-    if (mode < 0 || mode > 3 || mode == delayAnimation_) return;
-    delayAnimation_ = mode;
-    host_.PropertyChanged("DelayAnimation");
+    const auto v = ApplyRange(Property::DelayAnimation, mode);
+    if (!v || *v == delayAnimation_) return;
+    delayAnimation_ = static_cast<std::int32_t>(*v);
+    MarkChanged(Property::DelayAnimation);
 }
 
 void ucAniGIF::UserControl_Resize() {
-    if (data_.CurrentFrame == 0 || resizing_) return;
+    if (player_.CurrentFrame == 0 || resizing_) return;
     PixelSize size = host_.ClientSize();
-    ComputeScale(data_, stretch_, size.Width, size.Height);
+    ComputeScale(animation_, view_, stretch_, size.Width, size.Height);
     resizing_ = true;
     host_.ResizeClient(size.Width, size.Height);
     resizing_ = false;
@@ -67,28 +71,36 @@ void ucAniGIF::RaiseFrameChanged(std::int32_t frame, bool viaTimer) {
 }
 
 void ucAniGIF::ResetAnimation() {
-    buildPending_ = false;  // the frames waiting to be built go with the rest
+    player_.BuildPending = false;  // the frames waiting to be built go with the rest
     SetAnimationTimer(TimerMode::Stop);
-    anigif::ResetAnimation(data_);
-    actionState_ = 0;
+    building_.reset();
+    animation_ = GifAnimation{};
+    compositor_ = Compositor{};
+    player_ = GifPlayer{};
+    cache_ = ColorTableCache{};
     ++loadGeneration_;
 }
 
-std::int32_t ucAniGIF::LoadGifStream() {
+void ucAniGIF::FailLoad() {
+    // An empty control reports no size or loop count of the stream it rejected.
+    gifBytes_ = {};
     ResetAnimation();
-    data_.CanvasWidth = 0;
-    data_.CanvasHeight = 0;
-    data_.LoopCount = 0;
-    data_.ScaleFactorX = 0;
-    data_.ScaleFactorY = 0;
+}
 
+std::int32_t ucAniGIF::LoadGifStream(std::vector<std::uint8_t> bytes) {
+    // Frames waiting to be built read the stream: they go before it is replaced.
+    ResetAnimation();
+    gifBytes_ = std::move(bytes);
+    view_.ScaleFactorX = view_.ScaleFactorY = 0;
     std::int32_t frames = 0;
     bool ok = false;
     try {
-        if (!data_.GifBytes.empty()) frames = ParseGifStream(data_);
+        ParsedGif parsed;
+        if (!gifBytes_.empty()) parsed = ParseGifStream(gifBytes_);
+        frames = static_cast<std::int32_t>(parsed.Animation.Frames.size());
         if (frames > 0) {
-            data_.ReadBuffer = {};
-            data_.ReadPos = 0;
+            animation_ = std::move(parsed.Animation);
+            building_ = FrameSource{gifBytes_, std::move(parsed.FrameSpans), {}};
             const std::uint64_t generation = loadGeneration_;
             bool first = true;
             ok = BuildFrames(first);
@@ -101,19 +113,14 @@ std::int32_t ucAniGIF::LoadGifStream() {
         ok = false;
     }
     if (!ok) {
-        data_.GifBytes = {};
-        ResetAnimation();
-        // An empty control reports no size or loop count of the stream it rejected.
-        data_.CanvasWidth = 0;
-        data_.CanvasHeight = 0;
-        data_.LoopCount = 0;
+        FailLoad();
         return 0;
     }
     return frames;
 }
 
-bool ucAniGIF::FinishLoad() {
-    if (LoadGifStream() == 0) return false;
+bool ucAniGIF::FinishLoad(std::vector<std::uint8_t> bytes) {
+    if (LoadGifStream(std::move(bytes)) == 0) return false;
     if (stretch_ == StretchMode::Fit || stretch_ == StretchMode::Shrink ||
         stretch_ == StretchMode::Exact) {
         UserControl_Resize();

@@ -11,11 +11,16 @@
 
 #include "control/ani_gif_host.h"
 #include "control/array_bytes.h"
+#include "control/gif_player.h"
 #include "control/property_bag.h"
-#include "decode/ani_gif_data.h"
+#include "control/property_table.h"
+#include "decode/build_frames.h"
+#include "decode/gif_animation.h"
 #include "decode/gif_picture.h"
 #include "raster/surface.h"
+#include "render/compositor.h"
 #include "render/compute_scale.h"
+#include "render/gif_view.h"
 
 namespace anigif {
 
@@ -48,18 +53,18 @@ class ucAniGIF {
     void LoadAnimatedGIF_Remote(std::string_view RemotePath);
 
     // --- Properties. ---
-    std::int32_t CurrentFrame() const { return data_.CurrentFrame; }
+    std::int32_t CurrentFrame() const { return player_.CurrentFrame; }
     std::int32_t FrameCount() const;
     // Canvas size in the container's units, cut to whole numbers.
     std::int32_t ActualWidth() const;
     std::int32_t ActualHeight() const;
-    std::int32_t Loops() const { return data_.LoopCount; }
+    std::int32_t Loops() const { return animation_.LoopCount; }
     std::int32_t LoopsRemaining() const;
     // 0 stopped, 1 playing (a timer is armed, also while frames are still being built), 2 paused.
-    std::int32_t Action() const { return actionState_; }
-    // 0 stop (back to frame 1), 1 play, 2 pause, 3 next frame, 4 restart; only in run mode with an
-    // image loaded. Stopping or pausing while frames are still waiting to be built builds them at
-    // once, so that no frame is ever shown unbuilt.
+    std::int32_t Action() const { return static_cast<std::int32_t>(player_.Action); }
+    // 0 stop (back to frame 1), 1 play, 2 pause, 3 next frame, 4 restart (ActionCommand); only in
+    // run mode with an image loaded; other numbers do nothing. Stopping or pausing while frames are
+    // still waiting to be built builds them at once, so that no frame is ever shown unbuilt.
     void SetAction(std::int32_t command);
     void SetLoops(std::int32_t count);
     // 0 unscaled, 1 fit keeping proportions, 2 fill, 3 fit but never enlarge, 4 image size.
@@ -70,16 +75,17 @@ class ucAniGIF {
     std::int32_t SteppedDelay() const { return steppedDelay_; }
     void SetSteppedDelay(std::int32_t ms);  // every frame this long; 0 (or less) for their own
     // Bit 0 mirrors horizontally, bit 1 vertically.
-    std::int32_t Mirrored() const { return data_.MirrorMode; }
+    std::int32_t Mirrored() const { return view_.MirrorMode; }
     void SetMirrored(std::int32_t mode);
-    std::int32_t OffsetX() const { return data_.OffsetX; }
-    std::int32_t OffsetY() const { return data_.OffsetY; }
+    // Shift of the picture in control pixels, unscaled.
+    std::int32_t OffsetX() const { return view_.OffsetX; }
+    std::int32_t OffsetY() const { return view_.OffsetY; }
     void SetOffsetX(std::int32_t px);
     void SetOffsetY(std::int32_t px);
     // Red + green * 256 + blue * 65536, or 0x800000nn for system colour nn.
-    std::uint32_t SolidBkgColor() const { return data_.SolidBkgColor; }
+    std::uint32_t SolidBkgColor() const { return view_.SolidBkgColor; }
     void SetSolidBkgColor(std::uint32_t color);
-    bool SolidBkgColorUsed() const { return data_.SolidBkgColorUsed; }
+    bool SolidBkgColorUsed() const { return view_.SolidBkgColorUsed; }
     void SetSolidBkgColorUsed(bool used);
     // 0 builds every frame before the first is shown; 1-3 show frame 1 at once and build the rest
     // from the timer; 2 and 3 do not start playback when building ends. Other values are ignored.
@@ -139,9 +145,10 @@ class ucAniGIF {
     // --- Notifications from the host. ---
     // The control's size changed: applies the Stretch mode to it.
     void UserControl_Resize();
-    // Draws the current frame onto `surface` (the control's client area, erased by the host),
-    // and in design mode a dotted outline around it.
-    void UserControl_Paint(Surface32& surface);
+    // Paints the control's client area onto `surface`, every pixel once: the current frame over
+    // `background` (premultiplied 0xAARRGGBB, the host's erase colour; alpha 0 leaves the
+    // uncovered pixels transparent), and in design mode a dotted outline around it.
+    void UserControl_Paint(Surface32& surface, std::uint32_t background);
     // Hidden: playback pauses. Shown: a paused animation plays on.
     void UserControl_Hide();
     void UserControl_Show();
@@ -154,24 +161,25 @@ class ucAniGIF {
     static constexpr std::int32_t kHitTestHit = 3;
     std::int32_t UserControl_HitTest(double /*x*/, double /*y*/) const { return kHitTestHit; }
 
-    // The decoded animation, for drawing.
-    const AniGifData& Data() const { return data_; }
-
   private:
     enum class TimerMode { Stop, Play, Build };
 
     bool LoadFromBytes(std::span<const std::byte> bytes);
-    bool FinishLoad();
-    std::int32_t LoadGifStream();
+    bool FinishLoad(std::vector<std::uint8_t> bytes);
+    std::int32_t LoadGifStream(std::vector<std::uint8_t> bytes);
     void ResetAnimation();
+    void FailLoad();
     bool BuildFrames(bool& first);
     void EndBuilding(bool startPlayback);
     void FinishPendingBuild();
     void ShowFrame(std::int32_t frame);
     void RepaintUnlessPlaying();
+    void MarkChanged(Property p);
     ColorTable* PaletteTable(std::int32_t frameIndex);
     bool PauseIfPlaying();
+    void Act(ActionCommand command);
     bool SetAnimationTimer(TimerMode mode);
+    bool ArmFrameTimer(std::int64_t dueAtMs);
     std::int32_t FrameInterval() const;
     void OnBuildTimer();
     void OnFrameTimer();
@@ -182,19 +190,23 @@ class ucAniGIF {
     void RaiseFrameChanged(std::int32_t frame, bool viaTimer);
 
     AniGifHost& host_;
-    AniGifData data_;
-    std::int32_t actionState_ = 0;
-    std::int32_t loopsLeft_ = 0;  // 32 bits: a GIF may ask for up to 65535 passes
-    std::int32_t delayAnimation_ = 1;
-    std::int32_t minFrameDelay_ = 50;
-    std::int32_t steppedDelay_ = 0;
-    StretchMode stretch_ = StretchMode::Fit;
-    bool enabled_ = true;
+    // The stream: kept for saving while in design mode, let go once built in run mode.
+    std::vector<std::uint8_t> gifBytes_;
+    std::optional<FrameSource> building_;  // while frames wait to be built
+    GifAnimation animation_;
+    Compositor compositor_;
+    GifView view_;
+    GifPlayer player_;
+    ColorTableCache cache_;
+    std::int32_t delayAnimation_ = SpecOf(Property::DelayAnimation).Default;
+    std::int32_t minFrameDelay_ = SpecOf(Property::MinFrameDelay).Default;
+    std::int32_t steppedDelay_ = SpecOf(Property::SteppedDelay).Default;
+    StretchMode stretch_ = static_cast<StretchMode>(SpecOf(Property::Stretch).Default);
+    bool enabled_ = SpecOf(Property::Enabled).Default != 0;
     std::vector<std::uint8_t> mouseIcon_;
     std::int16_t mousePointer_ = 0;
     bool resizing_ = false;
-    // Frames 2..n wait for the build timer.
-    bool buildPending_ = false;
+    bool restoring_ = false;  // settings being read back: nothing is marked changed
     // Counts loads, so that a step can tell whether an event handler loaded something else.
     std::uint64_t loadGeneration_ = 0;
 };

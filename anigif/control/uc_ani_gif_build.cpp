@@ -13,18 +13,20 @@ namespace anigif {
 bool ucAniGIF::BuildFrames(bool& first) {
     const bool runMode = host_.IsRunMode();
     if (first) {
-        const std::optional<FirstPassPlan> plan = PlanFirstPass(data_, !runMode);
+        const std::optional<FirstPassPlan> plan = PlanFirstPass(animation_, *building_, !runMode);
         if (!plan) return false;
-        if (plan->CanvasNeeded && !CreateCanvas(data_, plan->CanvasWithMask)) return false;
-        if (!BuildFirstFrame(data_, *plan)) return false;
-        MirrorBuiltFrame(data_, 0);
-        data_.CurrentFrame = 1;
+        if (plan->CanvasNeeded && !CreateCanvas(compositor_, animation_.CanvasWidth,
+                                                animation_.CanvasHeight, plan->CanvasWithMask))
+            return false;
+        if (!BuildFirstFrame(animation_, *building_, *plan)) return false;
+        MirrorBuiltFrame(animation_, 0, view_.MirrorMode);
+        player_.CurrentFrame = 1;
         PixelSize size = host_.ClientSize();
-        ComputeScale(data_, stretch_, size.Width, size.Height);
+        ComputeScale(animation_, view_, stretch_, size.Width, size.Height);
 
-        if (runMode && delayAnimation_ != 0 && data_.Frames.size() > 1) {
+        if (runMode && delayAnimation_ != 0 && animation_.Frames.size() > 1) {
             if (SetAnimationTimer(TimerMode::Build)) {
-                buildPending_ = true;
+                player_.BuildPending = true;
                 return true;
             }
             // Without a timer the rest would never be built: build it now instead.
@@ -37,98 +39,107 @@ bool ucAniGIF::BuildFrames(bool& first) {
 
 void ucAniGIF::EndBuilding(bool startPlayback) {
     const bool runMode = host_.IsRunMode();
-    if (runMode) {
-        const auto from = static_cast<std::size_t>(data_.FramesBuilt);
-        BuildRemainingFrames(data_);
-        for (auto i = from; i < static_cast<std::size_t>(data_.FramesBuilt); ++i)
-            MirrorBuiltFrame(data_, i);
+    if (runMode && building_) {
+        const auto from = static_cast<std::size_t>(animation_.FramesBuilt);
+        BuildRemainingFrames(animation_, *building_);
+        for (auto i = from; i < static_cast<std::size_t>(animation_.FramesBuilt); ++i)
+            MirrorBuiltFrame(animation_, i, view_.MirrorMode);
     }
-    ReleaseBuildBuffers(data_);
+    building_.reset();
     if (!runMode) return;
-    data_.GifBytes = {};
-    loopsLeft_ = data_.LoopCount;
+    gifBytes_ = {};
+    player_.LoopsLeft = animation_.LoopCount;
     if (!startPlayback) return;
     if (delayAnimation_ & 2) {
-        RaiseFrameChanged(1, false);
+        // A single frame is announced by its load.
+        if (animation_.Frames.size() > 1) RaiseFrameChanged(1, false);
     } else {
         SetAnimationTimer(TimerMode::Play);
     }
 }
 
 void ucAniGIF::FinishPendingBuild() {
-    if (!buildPending_) return;
-    buildPending_ = false;
+    if (!player_.BuildPending) return;
+    player_.BuildPending = false;
     EndBuilding(false);
 }
 
 std::int32_t ucAniGIF::FrameInterval() const {
     if (steppedDelay_ != 0) return steppedDelay_;
-    return std::max(data_.Frames[static_cast<std::size_t>(data_.CurrentFrame - 1)].DelayMs,
+    return std::max(animation_.Frames[static_cast<std::size_t>(player_.CurrentFrame - 1)].DelayMs,
                     minFrameDelay_);
 }
 
 bool ucAniGIF::SetAnimationTimer(TimerMode mode) {
     if (mode == TimerMode::Stop) {
         host_.StopTimer();
-        actionState_ = 0;
+        player_.Action = ActionState::Stopped;
         // A command that stops the build wait still gets every frame built.
         FinishPendingBuild();
         return false;
     }
-    if (actionState_ == 1) return false;
-    actionState_ = 0;
-    if (data_.CurrentFrame == 0 || !host_.IsRunMode()) return false;
-    if (mode == TimerMode::Play && data_.Frames.size() <= 1) return false;
-    const std::int32_t interval = mode == TimerMode::Build ? 20 : FrameInterval();
-    const bool started = host_.StartTimer(interval, [this, mode] {
-        if (mode == TimerMode::Build) {
-            OnBuildTimer();
-        } else {
-            OnFrameTimer();
-        }
-    });
-    if (!started) return false;
-    actionState_ = 1;
+    if (player_.Action == ActionState::Playing) return false;
+    player_.Action = ActionState::Stopped;
+    if (player_.CurrentFrame == 0 || !host_.IsRunMode()) return false;
+    if (mode == TimerMode::Play && animation_.Frames.size() <= 1) return false;
+    if (mode == TimerMode::Play) return ArmFrameTimer(host_.ClockMs() + FrameInterval());
+    if (!host_.StartTimer(20, [this] { OnBuildTimer(); })) return false;
+    player_.Action = ActionState::Playing;
+    return true;
+}
+
+bool ucAniGIF::ArmFrameTimer(std::int64_t dueAtMs) {
+    // A tick far behind (the program was held up) starts afresh instead of catching up in a burst.
+    const std::int64_t now = host_.ClockMs();
+    player_.DueAtMs = std::max(dueAtMs, now);
+    const auto wait = static_cast<std::int32_t>(
+        std::min<std::int64_t>(player_.DueAtMs - now, std::numeric_limits<std::int32_t>::max()));
+    if (!host_.StartTimer(wait, [this] { OnFrameTimer(); })) {
+        player_.Action = ActionState::Stopped;
+        return false;
+    }
+    player_.Action = ActionState::Playing;
     return true;
 }
 
 void ucAniGIF::OnBuildTimer() {
-    buildPending_ = false;
+    player_.BuildPending = false;
     SetAnimationTimer(TimerMode::Stop);
     try {
         EndBuilding(true);
     } catch (const std::bad_alloc&) {
         // As for a first pass that fails: the load is undone and the control left empty.
-        data_.GifBytes = {};
-        ResetAnimation();
-        data_.CanvasWidth = data_.CanvasHeight = data_.LoopCount = 0;
+        FailLoad();
         host_.Repaint();
     }
 }
 
 void ucAniGIF::OnFrameTimer() {
     host_.StopTimer();  // every tick is one-shot; re-armed below with the new frame's interval
-    const auto count = static_cast<std::int32_t>(data_.Frames.size());
+    const auto count = static_cast<std::int32_t>(animation_.Frames.size());
     if (count == 0) return;
-    const std::int32_t previous = data_.CurrentFrame;
+    const std::int32_t previous = player_.CurrentFrame;
     const std::int32_t next = previous >= count ? 1 : previous + 1;
     bool goesOn = true;
     if (count == 1) {
-        loopsLeft_ = 0;
+        player_.LoopsLeft = 0;
         goesOn = false;
-    } else if (next == 1 && data_.LoopCount != 0) {
-        if (loopsLeft_ != std::numeric_limits<std::int32_t>::min()) --loopsLeft_;
-        goesOn = loopsLeft_ != 0;
+    } else if (next == 1 && animation_.LoopCount != 0) {
+        if (player_.LoopsLeft != std::numeric_limits<std::int32_t>::min()) --player_.LoopsLeft;
+        goesOn = player_.LoopsLeft != 0;
     }
-    if (!goesOn) actionState_ = 0;
+    if (!goesOn) player_.Action = ActionState::Stopped;
 
+    // The next frame is due its interval after this one was, not after this one is painted.
+    const std::int64_t shownAt = player_.DueAtMs;
     const std::uint64_t generation = loadGeneration_;
     ShowFrame(next);
     RaiseFrameChanged(previous, true);
-    if (generation != loadGeneration_) return;  // a handler loaded another image
-    if (goesOn && actionState_ != 1) return;    // ...or stopped or paused playback
+    if (generation != loadGeneration_) return;                     // a handler loaded another image
+    if (goesOn && player_.Action != ActionState::Playing) return;  // ...or stopped or paused
     if (goesOn) {
-        if (!host_.StartTimer(FrameInterval(), [this] { OnFrameTimer(); })) actionState_ = 0;
+        player_.Action = ActionState::Stopped;
+        ArmFrameTimer(shownAt + FrameInterval());
     } else if (LoopsEnded) {
         LoopsEnded();
     }

@@ -8,18 +8,18 @@
 namespace anigif {
 
 bool ucAniGIF::LoadAnimatedGIF_File(const std::filesystem::path& FileName) {
-    data_.GifBytes = ReadWholeFile(FileName, kMaxGifStreamBytes);
-    return FinishLoad();
+    return FinishLoad(ReadWholeFile(FileName, kMaxGifStreamBytes));
 }
 
 bool ucAniGIF::LoadFromBytes(std::span<const std::byte> bytes) {
+    std::vector<std::uint8_t> copy;
     try {
         const auto* first = reinterpret_cast<const std::uint8_t*>(bytes.data());
-        data_.GifBytes.assign(first, first + bytes.size());
+        copy.assign(first, first + bytes.size());
     } catch (const std::bad_alloc&) {
-        data_.GifBytes = {};
+        copy = {};
     }
-    return FinishLoad();
+    return FinishLoad(std::move(copy));
 }
 
 void ucAniGIF::LoadAnimatedGIF_Remote(std::string_view RemotePath) {
@@ -39,7 +39,7 @@ void ucAniGIF::OnDownloadFailure() {
 void ucAniGIF::OnDownloadBytes(std::vector<std::uint8_t> bytes) {
     // The received bytes are checked where they are: the image loaded before (whose bytes a
     // designer would save) stays intact when the handler cancels.
-    if (bytes.size() <= 14 || !IsGifSignature(bytes.data())) {
+    if (bytes.size() <= 14 || !IsGifSignature(std::span(bytes).first(6))) {
         if (RemoteLoadFailure) RemoteLoadFailure();
         return;
     }
@@ -52,8 +52,7 @@ void ucAniGIF::OnDownloadBytes(std::vector<std::uint8_t> bytes) {
                            cancel);
     }
     if (cancel) return;
-    data_.GifBytes = std::move(bytes);
-    FinishLoad();
+    FinishLoad(std::move(bytes));
 }
 
 }  // namespace anigif

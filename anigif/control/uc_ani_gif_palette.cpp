@@ -6,16 +6,16 @@
 namespace anigif {
 
 ColorTable* ucAniGIF::PaletteTable(std::int32_t frameIndex) {
-    if (data_.CurrentFrame == 0 || frameIndex < 0) return nullptr;
+    if (player_.CurrentFrame == 0 || frameIndex < 0) return nullptr;
     std::size_t table = 0;
     if (frameIndex > 0) {
-        if (static_cast<std::size_t>(frameIndex) > data_.Frames.size()) return nullptr;
-        const std::int32_t own = data_.Frames[std::size_t(frameIndex - 1)].ColorTable;
+        if (static_cast<std::size_t>(frameIndex) > animation_.Frames.size()) return nullptr;
+        const std::int32_t own = animation_.Frames[std::size_t(frameIndex - 1)].ColorTable;
         if (own <= 0) return nullptr;
         table = static_cast<std::size_t>(own);
     }
-    if (table >= data_.ColorTables.size()) return nullptr;
-    ColorTable& t = data_.ColorTables[table];
+    if (table >= animation_.ColorTables.size()) return nullptr;
+    ColorTable& t = animation_.ColorTables[table];
     // An image without a global table has an empty table 0.
     return t[kColorTableCountSlot] == 0 ? nullptr : &t;
 }
@@ -23,25 +23,25 @@ ColorTable* ucAniGIF::PaletteTable(std::int32_t frameIndex) {
 // A timer tick cannot arrive in the middle of these calls, but a playing animation is still
 // paused around them and resumed after, so that its next frame comes a whole interval later.
 bool ucAniGIF::PauseIfPlaying() {
-    if (actionState_ != 1 || buildPending_) return false;
-    SetAction(2);
+    if (player_.Action != ActionState::Playing || player_.BuildPending) return false;
+    Act(ActionCommand::Pause);
     return true;
 }
 
 bool ucAniGIF::GetPalette(std::int32_t FrameIndex, std::vector<std::uint32_t>& paletteEntries) {
-    if (data_.CurrentFrame == 0 || FrameIndex < 0) return false;
+    if (player_.CurrentFrame == 0 || FrameIndex < 0) return false;
     const bool paused = PauseIfPlaying();
     const ColorTable* table = PaletteTable(FrameIndex);
     if (table) {
         const std::uint32_t n = std::min<std::uint32_t>((*table)[kColorTableCountSlot], 256);
         paletteEntries.assign(table->begin(), table->begin() + n);
     }
-    if (paused) SetAction(1);
+    if (paused) Act(ActionCommand::Play);
     return table != nullptr;
 }
 
 bool ucAniGIF::SetPalette(std::int32_t FrameIndex, std::span<const std::uint32_t> paletteEntries) {
-    if (data_.CurrentFrame == 0 || FrameIndex < 0 || paletteEntries.empty()) return false;
+    if (player_.CurrentFrame == 0 || FrameIndex < 0 || paletteEntries.empty()) return false;
     const bool paused = PauseIfPlaying();
     bool changed = false;
     if (ColorTable* found = PaletteTable(FrameIndex)) {
@@ -53,11 +53,11 @@ bool ucAniGIF::SetPalette(std::int32_t FrameIndex, std::span<const std::uint32_t
         }
     }
     if (changed) {
-        data_.LastColorTable = -1;
-        data_.ComposedFrame = 0;  // what the canvas holds is drawn again in the new colours
+        compositor_.LastColorTable = -1;
+        compositor_.ComposedFrame = 0;  // what the canvas holds is drawn again in the new colours
     }
     if (paused) {
-        SetAction(1);
+        Act(ActionCommand::Play);
     } else {
         host_.Repaint();
     }
@@ -65,28 +65,25 @@ bool ucAniGIF::SetPalette(std::int32_t FrameIndex, std::span<const std::uint32_t
 }
 
 bool ucAniGIF::CacheColorTables() {
-    if (data_.ColorTableCacheValid) return false;
-    data_.ColorTableCache = data_.ColorTables;
-    data_.ColorTableCacheLast = data_.LastColorTable;
-    data_.ColorTableCacheValid = true;
+    if (cache_.Valid) return false;
+    cache_.Tables = animation_.ColorTables;
+    cache_.LastColorTable = compositor_.LastColorTable;
+    cache_.Valid = true;
     return true;
 }
 
 bool ucAniGIF::RestoreColorTables(bool bReleaseCache) {
-    if (!data_.ColorTableCacheValid) return false;
-    data_.ColorTables = data_.ColorTableCache;
-    data_.LastColorTable = -1;
-    data_.ComposedFrame = 0;
-    if (bReleaseCache) {
-        data_.ColorTableCache = {};
-        data_.ColorTableCacheValid = false;
-    }
+    if (!cache_.Valid) return false;
+    animation_.ColorTables = cache_.Tables;
+    compositor_.LastColorTable = -1;
+    compositor_.ComposedFrame = 0;
+    if (bReleaseCache) cache_ = ColorTableCache{};
     return true;
 }
 
 std::optional<GifPicture> ucAniGIF::AnimatedGIF() const {
-    if (data_.CurrentFrame == 0) return std::nullopt;
-    return ExportFrameGif(data_, data_.CurrentFrame);
+    if (player_.CurrentFrame == 0) return std::nullopt;
+    return ExportFrameGif(animation_, player_.CurrentFrame);
 }
 
 }  // namespace anigif

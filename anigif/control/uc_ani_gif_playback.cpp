@@ -10,53 +10,57 @@
 namespace anigif {
 
 void ucAniGIF::ShowFrame(std::int32_t frame) {
-    data_.CurrentFrame = frame;
-    AdvanceCanvas(data_, frame);
+    player_.CurrentFrame = frame;
+    AdvanceCanvas(animation_, compositor_, frame);
     host_.Repaint();
 }
 
 void ucAniGIF::SetAction(std::int32_t command) {
-    if (data_.CurrentFrame == 0 || !host_.IsRunMode()) return;
+    if (command < 0 || command > static_cast<std::int32_t>(ActionCommand::Restart)) return;
+    Act(static_cast<ActionCommand>(command));
+}
+
+void ucAniGIF::Act(ActionCommand command) {
+    if (player_.CurrentFrame == 0 || !host_.IsRunMode()) return;
     switch (command) {
-        case 0:
-        case 4:
+        case ActionCommand::Stop:
+        case ActionCommand::Restart:
             SetAnimationTimer(TimerMode::Stop);
-            loopsLeft_ = data_.LoopCount;
+            player_.LoopsLeft = animation_.LoopCount;
             ShowFrame(1);
             RaiseFrameChanged(1, false);
-            if (command == 4) SetAnimationTimer(TimerMode::Play);
+            if (command == ActionCommand::Restart) SetAnimationTimer(TimerMode::Play);
             break;
-        case 1:
+        case ActionCommand::Play:
             SetAnimationTimer(TimerMode::Play);
             break;
-        case 2:
-            if (actionState_ != 0) {
+        case ActionCommand::Pause:
+            if (player_.Action != ActionState::Stopped) {
                 SetAnimationTimer(TimerMode::Stop);
-                actionState_ = 2;
+                player_.Action = ActionState::Paused;
             }
             break;
-        case 3: {
+        case ActionCommand::Next: {
             SetAnimationTimer(TimerMode::Stop);
-            const auto count = static_cast<std::int32_t>(data_.Frames.size());
-            actionState_ = 2;
-            ShowFrame(data_.CurrentFrame >= count ? 1 : data_.CurrentFrame + 1);
-            RaiseFrameChanged(data_.CurrentFrame, false);
+            const auto count = static_cast<std::int32_t>(animation_.Frames.size());
+            player_.Action = ActionState::Paused;
+            ShowFrame(player_.CurrentFrame >= count ? 1 : player_.CurrentFrame + 1);
+            RaiseFrameChanged(player_.CurrentFrame, false);
             break;
         }
-        default:
-            break;
     }
 }
 
-void ucAniGIF::UserControl_Hide() { SetAction(2); }
+void ucAniGIF::UserControl_Hide() { Act(ActionCommand::Pause); }
 
 void ucAniGIF::UserControl_Show() {
-    if (actionState_ == 2) SetAnimationTimer(TimerMode::Play);
+    if (player_.Action == ActionState::Paused) SetAnimationTimer(TimerMode::Play);
 }
 
-void ucAniGIF::UserControl_Paint(Surface32& surface) {
+void ucAniGIF::UserControl_Paint(Surface32& surface, std::uint32_t background) {
     const PixelSize client = host_.ClientSize();
-    DrawCurrentFrame(data_, data_.CurrentFrame, TargetOf(surface), client.Width, client.Height);
+    DrawCurrentFrame(animation_, compositor_, view_, player_.CurrentFrame, TargetOf(surface),
+                     client.Width, client.Height, background);
     if (!host_.IsRunMode()) {
         constexpr int kWindowFrame = 6;  // the desktop's colour for window frames
         DrawDottedRectangle(TargetOf(surface), {0, 0, client.Width, client.Height},
@@ -65,76 +69,77 @@ void ucAniGIF::UserControl_Paint(Surface32& surface) {
 }
 
 void ucAniGIF::RepaintUnlessPlaying() {
-    if (actionState_ != 1 || !host_.IsRunMode()) host_.Repaint();
+    if (player_.Action != ActionState::Playing || !host_.IsRunMode()) host_.Repaint();
 }
 
 void ucAniGIF::SetLoops(std::int32_t count) {
-    if (count == data_.LoopCount) return;
+    if (count == animation_.LoopCount) return;
     // Passes left stay as they are; the new count applies from the next stop or restart.
-    data_.LoopCount = count == std::numeric_limits<std::int32_t>::min()
-                          ? std::numeric_limits<std::int32_t>::max()
-                          : std::abs(count);
-    host_.PropertyChanged("Loops");
+    animation_.LoopCount = static_cast<std::int32_t>(*ApplyRange(Property::Loops, count));
+    MarkChanged(Property::Loops);
 }
 
 void ucAniGIF::SetStretch(std::int32_t mode) {
-    if (mode < 0 || mode > 4 || mode == Stretch()) return;
-    stretch_ = static_cast<StretchMode>(mode);
-    const std::int32_t state = actionState_;
-    SetAction(2);
+    const auto v = ApplyRange(Property::Stretch, mode);
+    if (!v || *v == Stretch()) return;
+    stretch_ = static_cast<StretchMode>(*v);
+    const ActionState state = player_.Action;
+    Act(ActionCommand::Pause);
     UserControl_Resize();
-    SetAction(state);
-    if (state != 1) host_.Repaint();
-    host_.PropertyChanged("Stretch");
+    SetAction(static_cast<std::int32_t>(state));
+    if (state != ActionState::Playing) host_.Repaint();
+    MarkChanged(Property::Stretch);
 }
 
 void ucAniGIF::SetMinFrameDelay(std::int32_t ms) {
-    ms = std::clamp(ms, 10, 32700);
+    ms = static_cast<std::int32_t>(*ApplyRange(Property::MinFrameDelay, ms));
     if (ms == minFrameDelay_) return;
     minFrameDelay_ = ms;
-    host_.PropertyChanged("Delay");
+    MarkChanged(Property::MinFrameDelay);
 }
 
-void ucAniGIF::SetSteppedDelay(std::int32_t ms) { steppedDelay_ = ms < 0 ? 0 : ms; }
+void ucAniGIF::SetSteppedDelay(std::int32_t ms) {
+    steppedDelay_ = static_cast<std::int32_t>(*ApplyRange(Property::SteppedDelay, ms));
+}
 
 void ucAniGIF::SetMirrored(std::int32_t mode) {
-    if (mode < 0 || mode > 3) return;
-    if (data_.CurrentFrame == 0) {
-        data_.MirrorMode = mode;
-        host_.PropertyChanged("Mirrored");
+    if (!ApplyRange(Property::Mirrored, mode)) return;
+    if (player_.CurrentFrame == 0) {
+        view_.MirrorMode = mode;
+        MarkChanged(Property::Mirrored);
         return;
     }
-    if (mode == data_.MirrorMode) return;
-    const std::int32_t state = actionState_;
+    if (mode == view_.MirrorMode) return;
+    const ActionState state = player_.Action;
     const bool runMode = host_.IsRunMode();
-    SetAction(2);
-    MirrorFrames(data_, mode, !runMode, runMode);
-    data_.MirrorMode = mode;
-    if (state == 1) {
-        SetAction(1);
+    Act(ActionCommand::Pause);
+    MirrorFrames(animation_, compositor_, view_.MirrorMode, mode, !runMode, runMode);
+    view_.MirrorMode = mode;
+    if (state == ActionState::Playing) {
+        Act(ActionCommand::Play);
     } else {
         host_.Repaint();
     }
-    host_.PropertyChanged("Mirrored");
+    MarkChanged(Property::Mirrored);
 }
 
 void ucAniGIF::SetOffsetX(std::int32_t px) {
-    data_.OffsetX = px;
+    view_.OffsetX = px;
     RepaintUnlessPlaying();
 }
 
 void ucAniGIF::SetOffsetY(std::int32_t px) {
-    data_.OffsetY = px;
+    view_.OffsetY = px;
     RepaintUnlessPlaying();
 }
 
 void ucAniGIF::SetSolidBkgColor(std::uint32_t color) {
-    data_.SolidBkgColor = color;
-    if (!host_.IsRunMode() && data_.SolidBkgColorUsed) host_.Repaint();
+    view_.SolidBkgColor = color;
+    if (!host_.IsRunMode() && view_.SolidBkgColorUsed) host_.Repaint();
 }
 
 void ucAniGIF::SetSolidBkgColorUsed(bool used) {
-    data_.SolidBkgColorUsed = used;
+    view_.SolidBkgColorUsed = used;
     if (!host_.IsRunMode()) host_.Repaint();
 }
 

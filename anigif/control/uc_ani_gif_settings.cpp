@@ -8,87 +8,103 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// A value read from a store that the property would refuse counts as missing.
-std::int32_t InRange(std::int32_t v, std::int32_t lo, std::int32_t hi, std::int32_t fallback) {
-    return v >= lo && v <= hi ? v : fallback;
+PropertyBag::Value Stored(StoredType type, std::int64_t v) {
+    switch (type) {
+        case StoredType::Int16:
+            return static_cast<std::int16_t>(v);
+        case StoredType::Bool:
+            return v != 0;
+        default:
+            return static_cast<std::int32_t>(static_cast<std::uint32_t>(v));
+    }
+}
+
+void WriteValue(PropertyBag& bag, Property p, std::int64_t v) {
+    const PropertySpec& s = SpecOf(p);
+    bag.Write(s.Key, Stored(s.Stored, v), Stored(s.Stored, s.Default));
+}
+
+// The stored value by the property's rule; `fallback` when it is missing or would be refused.
+std::int64_t ReadValue(const PropertyBag& bag, Property p, std::int64_t fallback) {
+    const PropertySpec& s = SpecOf(p);
+    std::int64_t v = 0;
+    switch (s.Stored) {
+        case StoredType::Int16:
+            v = bag.Read(s.Key, static_cast<std::int16_t>(fallback));
+            break;
+        case StoredType::Bool:
+            v = bag.Read(s.Key, fallback != 0);
+            break;
+        default:
+            v = bag.Read(s.Key, static_cast<std::int32_t>(fallback));
+    }
+    return ApplyRange(p, v).value_or(fallback);
 }
 
 }  // namespace
 
 void ucAniGIF::WriteProperties(PropertyBag& bag) const {
-    bag.Write("GIF", data_.GifBytes);
-    bag.Write("Delay", static_cast<std::int16_t>(minFrameDelay_), std::int16_t{50});
-    bag.Write("Stretch", Stretch(), std::int32_t{1});
-    bag.Write("Loops", data_.LoopCount, std::int32_t{0});
-    bag.Write("DelayLoad", delayAnimation_, std::int32_t{1});
-    bag.Write("Mirror", data_.MirrorMode, std::int32_t{0});
-    bag.Write("MouseIcon", mouseIcon_, Bytes{});
-    bag.Write("MousePointer", mousePointer_, std::int16_t{0});
-    bag.Write("Enabled", enabled_, true);
-    bag.Write("OffsetX", data_.OffsetX, std::int32_t{0});
-    bag.Write("OffsetY", data_.OffsetY, std::int32_t{0});
-    bag.Write("BkgFill", static_cast<std::int32_t>(data_.SolidBkgColor), std::int32_t{0});
-    bag.Write("BkgUsed", data_.SolidBkgColorUsed, false);
-    bag.Write("StepDelay", steppedDelay_, std::int32_t{0});
+    // The image always, even empty; the rest only when not at its default.
+#define ANIGIF_WRITE_VALUE(Name, ...) WriteValue(bag, Property::Name, Name());
+#define ANIGIF_WRITE_BYTES(Name, Mark, Key)                                          \
+    bag.Write(Key, Property::Name == Property::AnimatedGIF ? gifBytes_ : mouseIcon_, \
+              Property::Name == Property::AnimatedGIF                                \
+                  ? std::nullopt                                                     \
+                  : std::optional<PropertyBag::Value>(Bytes{}));
+    ANIGIF_PROPERTY_TABLE(ANIGIF_WRITE_VALUE, ANIGIF_WRITE_BYTES)
+#undef ANIGIF_WRITE_VALUE
+#undef ANIGIF_WRITE_BYTES
 }
 
 void ucAniGIF::ReadProperties(const PropertyBag& bag) {
-    data_.GifBytes = bag.Read("GIF", data_.GifBytes);
-    // A stored delay below the property's range would let frames flash by; it is clamped too.
-    minFrameDelay_ = std::clamp<std::int32_t>(
-        bag.Read("Delay", static_cast<std::int16_t>(minFrameDelay_)), 10, 32700);
-    stretch_ = static_cast<StretchMode>(InRange(bag.Read("Stretch", std::int32_t{1}), 0, 4, 1));
-    const std::int32_t delayLoad = bag.Read("DelayLoad", std::int32_t{1});
-    delayAnimation_ = InRange(delayLoad == -1 ? 1 : delayLoad, 0, 3, 1);
-    data_.MirrorMode = InRange(bag.Read("Mirror", std::int32_t{0}), 0, 3, 0);
-    // Restoring marks nothing: the store already holds these.
-    enabled_ = bag.Read("Enabled", true);
-    host_.ApplyEnabled(enabled_);
-    mouseIcon_ = bag.Read("MouseIcon", Bytes{});
-    SetMousePointer(bag.Read("MousePointer", std::int16_t{0}));
-    data_.SolidBkgColor = static_cast<std::uint32_t>(bag.Read("BkgFill", std::int32_t{0}));
-    data_.SolidBkgColorUsed = bag.Read("BkgUsed", false);
-    // A negative delay would arm the timer with a negative interval.
-    steppedDelay_ = std::max(bag.Read("StepDelay", std::int32_t{0}), 0);
-    data_.OffsetX = bag.Read("OffsetX", std::int32_t{0});
-    data_.OffsetY = bag.Read("OffsetY", std::int32_t{0});
+    Bytes image = bag.Read(SpecOf(Property::AnimatedGIF).Key, gifBytes_);
+    // Restoring marks nothing: the store already holds these. The loop count comes with the
+    // image, below; the icon goes before the pointer, which an empty icon resets.
+    restoring_ = true;
+    SetMouseIcon(bag.Read(SpecOf(Property::MouseIcon).Key, Bytes{}));
+#define ANIGIF_READ_VALUE(Name, Type, ...) \
+    if (Property::Name != Property::Loops) \
+        Set##Name(                         \
+            static_cast<Type>(ReadValue(bag, Property::Name, SpecOf(Property::Name).Default)));
+#define ANIGIF_READ_BYTES(...)
+    ANIGIF_PROPERTY_TABLE(ANIGIF_READ_VALUE, ANIGIF_READ_BYTES)
+#undef ANIGIF_READ_VALUE
+#undef ANIGIF_READ_BYTES
+    restoring_ = false;
 
-    if (LoadGifStream() == 0) return;
+    if (LoadGifStream(std::move(image)) == 0) return;
     // A count of 0 was not written: the file's own count, just parsed, comes back.
-    data_.LoopCount = std::max(bag.Read("Loops", data_.LoopCount), 0);
-    loopsLeft_ = data_.LoopCount;
+    animation_.LoopCount =
+        static_cast<std::int32_t>(ReadValue(bag, Property::Loops, animation_.LoopCount));
+    player_.LoopsLeft = animation_.LoopCount;
 }
 
 void ucAniGIF::SetAnimatedGIF(const std::optional<GifPicture>& aGif) {
     if (host_.IsRunMode()) return;
     if (!aGif) {
-        data_.GifBytes = {};
-        ResetAnimation();
-    } else {
-        data_.GifBytes = aGif->Bytes;
-        if (LoadGifStream() > 0) {
-            const StretchMode kept = stretch_;
-            stretch_ = StretchMode::Exact;  // the control takes the image's size
-            UserControl_Resize();
-            stretch_ = kept;
-            data_.ScaleFactorX = data_.ScaleFactorY = 1.0f;
-        }
+        FailLoad();
+    } else if (LoadGifStream(aGif->Bytes) > 0) {
+        const StretchMode kept = stretch_;
+        stretch_ = StretchMode::Exact;  // the control takes the image's size
+        UserControl_Resize();
+        stretch_ = kept;
+        view_.ScaleFactorX = view_.ScaleFactorY = 1.0f;
     }
     host_.Repaint();
-    host_.PropertyChanged("AnimatedGIF");
+    MarkChanged(Property::AnimatedGIF);
 }
 
 void ucAniGIF::SetEnabled(bool enabled) {
     enabled_ = enabled;
     host_.ApplyEnabled(enabled);
-    host_.PropertyChanged("Enabled");
+    MarkChanged(Property::Enabled);
 }
 
 void ucAniGIF::SetMouseIcon(std::vector<std::uint8_t> icon) {
     mouseIcon_ = std::move(icon);
     if (mouseIcon_.empty()) mousePointer_ = 0;
     host_.ApplyCursor(mousePointer_, mouseIcon_);
-    host_.PropertyChanged("MouseIcon");
+    MarkChanged(Property::MouseIcon);
 }
 
 void ucAniGIF::SetMousePointer(std::int16_t pointer) {

@@ -10,19 +10,20 @@ namespace anigif {
 
 namespace {
 
-void BuildFrame(AniGifData& d, std::size_t index) {
+void BuildFrame(GifAnimation& a, FrameSource& d, std::size_t index) {
     // A frame the decoder rejects keeps what it decoded (index 0 for the rest); building goes on.
-    LoadFramePicture(AssembleFrameGif(d, index), d.Strip, index);
+    LoadFramePicture(AssembleFrameGif(a, d, index), a.Strip, index);
 }
 
-bool Covers(const FrameRecord& r, const AniGifData& d) {
+bool Covers(const FrameRecord& r, const GifAnimation& d) {
     return r.Width == d.CanvasWidth && r.Height == d.CanvasHeight;
 }
 
 }  // namespace
 
-std::optional<FirstPassPlan> PlanFirstPass(AniGifData& d, bool designMode) {
-    if (d.Frames.empty() || d.Frames.size() != d.FrameSpans.size()) return std::nullopt;
+std::optional<FirstPassPlan> PlanFirstPass(GifAnimation& d, const FrameSource& source,
+                                           bool designMode) {
+    if (d.Frames.empty() || d.Frames.size() != source.FrameSpans.size()) return std::nullopt;
     FirstPassPlan plan;
     bool allDispose2 = true;
     bool anyDispose23 = false;
@@ -35,7 +36,7 @@ std::optional<FirstPassPlan> PlanFirstPass(AniGifData& d, bool designMode) {
         r.StripX = static_cast<std::int32_t>(std::min<std::int64_t>(x, INT32_MAX));
         x += r.Width;
         anyPixels = anyPixels || (r.Width > 0 && r.Height > 0);
-        plan.LongestSpan = std::max(plan.LongestSpan, d.FrameSpans[i].DataLength);
+        plan.LongestSpan = std::max(plan.LongestSpan, source.FrameSpans[i].DataLength);
         allDispose2 = allDispose2 && r.Disposal == 2;
         anyDispose23 = anyDispose23 || r.Disposal == 2 || r.Disposal == 3;
         if (i > 0)
@@ -68,31 +69,22 @@ std::optional<FirstPassPlan> PlanFirstPass(AniGifData& d, bool designMode) {
     return plan;
 }
 
-bool BuildFirstFrame(AniGifData& d, const FirstPassPlan& plan) {
-    if (!d.Strip.Create(plan.Columns)) return false;
-    d.Strip.SetColorTable(0, IdentityColorTable());
-    d.LastColorTable = -1;  // the strip carries no table of the image yet
-    d.FramesBuilt = 0;
-    PrepareFrameGifBuffer(d, plan.LongestSpan);
-    BuildFrame(d, 0);
-    d.FramesBuilt = 1;
+bool BuildFirstFrame(GifAnimation& a, FrameSource& source, const FirstPassPlan& plan) {
+    if (!a.Strip.Create(plan.Columns)) return false;
+    a.FramesBuilt = 0;
+    PrepareFrameGifBuffer(source, plan.LongestSpan);
+    BuildFrame(a, source, 0);
+    a.FramesBuilt = 1;
     return true;
 }
 
-void BuildRemainingFrames(AniGifData& d) {
-    if (d.FrameGifBuffer.empty()) return;
-    // The decoder writes indices without looking at the strip's colour table, so the table that
-    // drawing loaded stays, and so does LastColorTable.
-    const auto count = std::min(d.Frames.size(), d.Strip.ColumnCount());
-    for (auto i = static_cast<std::size_t>(d.FramesBuilt); i < count; ++i) {
-        BuildFrame(d, i);
-        d.FramesBuilt = static_cast<std::int32_t>(i + 1);
+void BuildRemainingFrames(GifAnimation& a, FrameSource& source) {
+    if (source.FrameGifBuffer.empty()) return;
+    const auto count = std::min(a.Frames.size(), a.Strip.ColumnCount());
+    for (auto i = static_cast<std::size_t>(a.FramesBuilt); i < count; ++i) {
+        BuildFrame(a, source, i);
+        a.FramesBuilt = static_cast<std::int32_t>(i + 1);
     }
-}
-
-void ReleaseBuildBuffers(AniGifData& d) {
-    d.FrameGifBuffer = {};
-    d.FrameSpans = {};
 }
 
 }  // namespace anigif

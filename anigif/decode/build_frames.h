@@ -2,11 +2,20 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
-#include "decode/ani_gif_data.h"
+#include "decode/gif_animation.h"
 
 namespace anigif {
+
+// What frame building reads besides the animation: the stream, where each frame lies in it, and
+// the one-frame GIF each frame is decoded from. Lives while frames are being built.
+struct FrameSource {
+    std::span<const std::uint8_t> GifBytes;
+    std::vector<FrameSpan> FrameSpans;
+    std::vector<std::uint8_t> FrameGifBuffer;
+};
 
 // What the first pass of frame building needs to know before it allocates anything.
 struct FirstPassPlan {
@@ -19,16 +28,14 @@ struct FirstPassPlan {
 // Looks at the parsed frames and sets every frame's StripX. In design mode, or for a single frame,
 // the strip holds frame 1 only and no canvas is used. Nothing when no frame has a pixel, or strip,
 // canvas and mask together would pass kMaxRasterBytes.
-std::optional<FirstPassPlan> PlanFirstPass(AniGifData& d, bool designMode);
+std::optional<FirstPassPlan> PlanFirstPass(GifAnimation& a, const FrameSource& source,
+                                           bool designMode);
 
-// First pass, decode side: creates the strip, the mask palette when needed and the one-frame GIF
-// buffer, then builds frame 1. False when the strip cannot be made.
-bool BuildFirstFrame(AniGifData& d, const FirstPassPlan& plan);
+// First pass, decode side: creates the strip and the one-frame GIF buffer, then builds frame 1.
+// False when the strip cannot be made.
+bool BuildFirstFrame(GifAnimation& a, FrameSource& source, const FirstPassPlan& plan);
 
 // Remaining pass: every frame not yet built, in order.
-void BuildRemainingFrames(AniGifData& d);
-
-// Releases what only building needed.
-void ReleaseBuildBuffers(AniGifData& d);
+void BuildRemainingFrames(GifAnimation& a, FrameSource& source);
 
 }  // namespace anigif

@@ -15,7 +15,7 @@ void PutWord(std::vector<std::uint8_t>& out, std::int32_t v) {
 
 }  // namespace
 
-std::optional<GifPicture> ExportFrameGif(const AniGifData& d, std::int32_t n) {
+std::optional<GifPicture> ExportFrameGif(const GifAnimation& d, std::int32_t n) {
     if (n < 1 || n > d.FramesBuilt || static_cast<std::size_t>(n) > d.Frames.size()) return {};
     const auto index = static_cast<std::size_t>(n - 1);
     if (index >= d.Strip.ColumnCount()) return {};
@@ -36,10 +36,8 @@ std::optional<GifPicture> ExportFrameGif(const AniGifData& d, std::int32_t n) {
     PutWord(out, height);
     out.insert(out.end(), {0x87, 0, 0});  // a 256-entry global table; background 0, aspect 0
 
-    const bool hasTable =
-        r.ColorTable >= 0 && static_cast<std::size_t>(r.ColorTable) < d.ColorTables.size();
     const ColorTable empty{};
-    const ColorTable& table = hasTable ? d.ColorTables[std::size_t(r.ColorTable)] : empty;
+    const ColorTable& table = TableOf(d, r) ? *TableOf(d, r) : empty;
     const std::uint32_t count = std::min<std::uint32_t>(table[kColorTableCountSlot], 256);
     for (std::uint32_t i = 0; i < 256; ++i) {
         const std::uint32_t v = i < count ? table[i] : 0;

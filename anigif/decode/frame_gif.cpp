@@ -12,7 +12,7 @@ constexpr std::size_t kFrameStart = kHeaderBytes + kPaletteBytes;
 
 // Copies what the stream has of [from, from + n) and zeroes the rest, so that a record pointing
 // past the end cannot read outside the stream.
-void CopyBounded(const std::vector<std::uint8_t>& src, std::int64_t from, std::size_t n,
+void CopyBounded(std::span<const std::uint8_t> src, std::int64_t from, std::size_t n,
                  std::uint8_t* out) {
     std::fill_n(out, n, 0);
     if (from < 0 || static_cast<std::uint64_t>(from) >= src.size()) return;
@@ -33,16 +33,7 @@ bool ChainUnterminated(const std::uint8_t* frame, std::size_t length, std::size_
 
 }  // namespace
 
-const std::array<std::uint32_t, 256>& IdentityColorTable() {
-    static const std::array<std::uint32_t, 256> table = [] {
-        std::array<std::uint32_t, 256> t{};
-        for (std::uint32_t i = 0; i < t.size(); ++i) t[i] = i;
-        return t;
-    }();
-    return table;
-}
-
-void PrepareFrameGifBuffer(AniGifData& d, std::int32_t longestSpan) {
+void PrepareFrameGifBuffer(FrameSource& d, std::int32_t longestSpan) {
     d.FrameGifBuffer.assign(static_cast<std::size_t>(longestSpan) + kFrameGifOverhead, 0);
     std::uint8_t* buf = d.FrameGifBuffer.data();
     CopyBounded(d.GifBytes, 0, kHeaderBytes, buf);
@@ -55,8 +46,9 @@ void PrepareFrameGifBuffer(AniGifData& d, std::int32_t longestSpan) {
     }
 }
 
-std::span<const std::uint8_t> AssembleFrameGif(AniGifData& d, std::size_t index) {
-    const FrameRecord& rec = d.Frames[index];
+std::span<const std::uint8_t> AssembleFrameGif(const GifAnimation& a, FrameSource& d,
+                                               std::size_t index) {
+    const FrameRecord& rec = a.Frames[index];
     const FrameSpan& span = d.FrameSpans[index];
     std::uint8_t* buf = d.FrameGifBuffer.data();
     std::size_t pos = kFrameStart;

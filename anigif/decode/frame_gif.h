@@ -5,12 +5,9 @@
 #include <span>
 #include <vector>
 
-#include "decode/ani_gif_data.h"
+#include "decode/build_frames.h"
 
 namespace anigif {
-
-// Entry i is colour i (red 0, green 0, blue i): decoding through it yields the indices themselves.
-const std::array<std::uint32_t, 256>& IdentityColorTable();
 
 // Room for a frame's data plus header, palette, graphic control extension, a block terminator
 // the stream may lack, and the trailer.
@@ -18,11 +15,12 @@ inline constexpr std::size_t kFrameGifOverhead = 791;
 
 // Writes the header of the one-frame GIFs into FrameGifBuffer (sized for the longest frame):
 // the stream's signature and screen descriptor with a 256-entry identity global table.
-void PrepareFrameGifBuffer(AniGifData& d, std::int32_t longestSpan);
+void PrepareFrameGifBuffer(FrameSource& d, std::int32_t longestSpan);
 
 // Assembles frame `index` as a one-frame GIF in FrameGifBuffer and returns the bytes used. The
 // frame moves to (0, 0), the screen takes its size, a local table becomes the identity, and the
 // transparency flag is cleared: transparency is applied when drawing.
-std::span<const std::uint8_t> AssembleFrameGif(AniGifData& d, std::size_t index);
+std::span<const std::uint8_t> AssembleFrameGif(const GifAnimation& a, FrameSource& d,
+                                               std::size_t index);
 
 }  // namespace anigif

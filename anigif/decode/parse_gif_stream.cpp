@@ -15,7 +15,7 @@ namespace {
 // bring a 1 KiB colour table); past the raster ceiling the load fails instead.
 struct GifTooLarge {};
 
-bool EqualsIgnoringCase(const std::vector<std::uint8_t>& bytes, std::string_view text) {
+bool EqualsIgnoringCase(std::span<const std::uint8_t> bytes, std::string_view text) {
     return bytes.size() == text.size() &&
            std::equal(bytes.begin(), bytes.end(), text.begin(), [](std::uint8_t b, char c) {
                return std::tolower(static_cast<unsigned char>(b)) ==
@@ -23,86 +23,86 @@ bool EqualsIgnoringCase(const std::vector<std::uint8_t>& bytes, std::string_view
            });
 }
 
-void CheckParsedSize(const AniGifData& d) {
-    const std::uint64_t bytes = d.Frames.size() * sizeof(FrameRecord) +
-                                d.FrameSpans.size() * sizeof(FrameSpan) +
-                                d.ColorTables.size() * sizeof(ColorTable);
+void CheckParsedSize(const ParsedGif& p) {
+    const std::uint64_t bytes = p.Animation.Frames.size() * sizeof(FrameRecord) +
+                                p.FrameSpans.size() * sizeof(FrameSpan) +
+                                p.Animation.ColorTables.size() * sizeof(ColorTable);
     if (bytes > kMaxRasterBytes) throw GifTooLarge{};
 }
 
-void ReadApplicationExtension(AniGifData& d) {
-    const std::uint8_t size = ReadGifByte(d);
-    ReadGifBlock(d, size);
-    if (EqualsIgnoringCase(d.ReadBuffer, "NETSCAPE2.0")) {
-        if (ReadGifByte(d) == 3) {
-            d.ReadPos += 1;  // sub-block identifier
-            d.LoopCount = ReadGifWord(d);
+void ReadApplicationExtension(GifReader& in, GifAnimation& a) {
+    const std::uint8_t size = in.Byte();
+    if (EqualsIgnoringCase(in.Block(size), "NETSCAPE2.0")) {
+        if (in.Byte() == 3) {
+            in.Pos += 1;  // sub-block identifier
+            a.LoopCount = in.Word();
         } else {
-            d.ReadPos -= 1;
+            in.Pos -= 1;
         }
     }
-    SkipSubBlocks(d);
+    in.SkipSubBlocks();
 }
 
-void ReadGraphicControl(AniGifData& d, FrameRecord& rec, std::int64_t introducerPos,
-                        std::int32_t framesAccepted) {
+void ReadGraphicControl(GifReader& in, FrameRecord& rec, std::int64_t introducerPos) {
     rec = FrameRecord{};
-    ReadGifByte(d);  // block size: the layout is taken as fixed
-    const std::uint8_t packed = ReadGifByte(d);
-    std::uint8_t disposal = (packed >> 2) & 7;
-    if (disposal > 3 || (disposal == 3 && framesAccepted == 0)) disposal = 0;
-    rec.Disposal = disposal;
-    rec.DelayMs = ReadGifWord(d) * 10;
+    in.Byte();  // block size: the layout is taken as fixed
+    const std::uint8_t packed = in.Byte();
+    // 4 to 7 are undefined and mean none. Restoring the previous picture under frame 1 restores
+    // the empty canvas.
+    const std::uint8_t disposal = (packed >> 2) & 7;
+    rec.Disposal = disposal > 3 ? 0 : disposal;
+    rec.DelayMs = in.Word() * 10;
     rec.HasTransparency = packed & 1;
     if (rec.HasTransparency) {
-        rec.TransIndex = ReadGifByte(d);
+        rec.TransIndex = in.Byte();
     } else {
-        d.ReadPos = introducerPos + 7;  // the block terminator
+        in.Pos = introducerPos + 7;  // the block terminator
     }
-    SkipSubBlocks(d);
+    in.SkipSubBlocks();
 }
 
 }  // namespace
 
-bool IsGifSignature(const std::uint8_t* sixBytes) {
-    const std::vector<std::uint8_t> sig(sixBytes, sixBytes + 6);
-    return EqualsIgnoringCase(sig, "gif89a") || EqualsIgnoringCase(sig, "gif87a");
+bool IsGifSignature(std::span<const std::uint8_t> sixBytes) {
+    return EqualsIgnoringCase(sixBytes, "gif89a") || EqualsIgnoringCase(sixBytes, "gif87a");
 }
 
-std::int32_t ParseGifStream(AniGifData& d) {
-    d.ReadPos = 0;
-    d.Frames.clear();
-    d.FrameSpans.clear();
-    if (d.GifBytes.size() > kMaxGifStreamBytes) return 0;
-
-    std::int32_t count = 0;
+ParsedGif ParseGifStream(std::span<const std::uint8_t> bytes) {
+    ParsedGif p;
+    if (bytes.size() > kMaxGifStreamBytes) return p;
+    GifAnimation& a = p.Animation;
+    GifReader in(bytes);
     FrameRecord rec;
     std::int64_t firstBytePos = -1;  // of the frame being read: its control block, if any
     bool hasGlobalTable = false;
+    std::int32_t localTables = 0;
+    auto discard = [&p] {
+        p.Animation.Frames.clear();
+        p.FrameSpans.clear();
+    };
     try {
-        ReadGifBlock(d, 6);
-        if (!IsGifSignature(d.ReadBuffer.data())) return 0;
-        d.ReadPos = 10;
-        const std::uint8_t screenPacked = ReadGifByte(d);
-        d.ReadPos = 13;  // screen size, background index and aspect ratio are not used
+        if (!IsGifSignature(in.Block(6))) return p;
+        in.Pos = 10;
+        const std::uint8_t screenPacked = in.Byte();
+        in.Pos = 13;  // screen size, background index and aspect ratio are not used
+        a.ColorTables.resize(1);
         if (screenPacked & 0x80) {
-            d.LastColorTable = 0;
-            ReadColorTable(d, 0, (screenPacked & 7) + 1);
+            in.ReadColorTable(a.ColorTables[0], (screenPacked & 7) + 1);
             hasGlobalTable = true;
         }
         for (;;) {
-            const std::int64_t introducerPos = d.ReadPos;
-            const std::uint8_t introducer = ReadGifByte(d);
+            const std::int64_t introducerPos = in.Pos;
+            const std::uint8_t introducer = in.Byte();
             if (introducer == 0x00) continue;  // filler between blocks
             if (introducer == 0x21) {
-                const std::uint8_t label = ReadGifByte(d);
+                const std::uint8_t label = in.Byte();
                 if (label == 0xFF) {
-                    ReadApplicationExtension(d);
+                    ReadApplicationExtension(in, a);
                 } else if (label == 0xF9) {
-                    ReadGraphicControl(d, rec, introducerPos, count);
+                    ReadGraphicControl(in, rec, introducerPos);
                     firstBytePos = introducerPos;
                 } else {
-                    SkipSubBlocks(d);
+                    in.SkipSubBlocks();
                 }
                 continue;
             }
@@ -112,44 +112,39 @@ std::int32_t ParseGifStream(AniGifData& d) {
             span.DescriptorPos = static_cast<std::int32_t>(introducerPos);
             span.FirstBytePos =
                 firstBytePos >= 0 ? static_cast<std::int32_t>(firstBytePos) : span.DescriptorPos;
-            rec.Left = ReadGifWord(d);
-            rec.Top = ReadGifWord(d);
-            rec.Width = ReadGifWord(d);
-            rec.Height = ReadGifWord(d);
-            const std::uint8_t packed = ReadGifByte(d);
+            rec.Left = in.Word();
+            rec.Top = in.Word();
+            rec.Width = in.Word();
+            rec.Height = in.Word();
+            const std::uint8_t packed = in.Byte();
             if (packed & 0x80) {
-                rec.ColorTable = d.LastColorTable + 1;
-                ReadColorTable(d, static_cast<std::size_t>(rec.ColorTable), (packed & 7) + 1);
-                d.LastColorTable = rec.ColorTable;
+                rec.ColorTable = ++localTables;
+                a.ColorTables.resize(static_cast<std::size_t>(localTables) + 1, ColorTable{});
+                in.ReadColorTable(a.ColorTables.back(), (packed & 7) + 1);
             } else if (!hasGlobalTable) {
-                d.Frames.clear();
-                d.FrameSpans.clear();
-                return 0;
+                discard();
+                return p;
             }
-            ReadGifByte(d);  // LZW minimum code size
-            SkipSubBlocks(d);
+            in.Byte();  // LZW minimum code size
+            in.SkipSubBlocks();
 
             // A chain cut off by the end of the stream runs to the end, not beyond it.
-            const std::int64_t end =
-                std::min<std::int64_t>(d.ReadPos, static_cast<std::int64_t>(d.GifBytes.size()));
+            const std::int64_t end = std::min(in.Pos, in.Size());
             span.DataLength = static_cast<std::int32_t>(end - span.DescriptorPos);
-            ++count;
-            d.Frames.push_back(rec);
-            d.FrameSpans.push_back(span);
-            d.CanvasWidth = std::max(d.CanvasWidth, rec.Left + rec.Width);
-            d.CanvasHeight = std::max(d.CanvasHeight, rec.Top + rec.Height);
+            a.Frames.push_back(rec);
+            p.FrameSpans.push_back(span);
+            a.CanvasWidth = std::max(a.CanvasWidth, rec.Left + rec.Width);
+            a.CanvasHeight = std::max(a.CanvasHeight, rec.Top + rec.Height);
             rec = FrameRecord{};
             firstBytePos = -1;
-            CheckParsedSize(d);
+            CheckParsedSize(p);
         }
     } catch (const GifStreamEnd&) {
         // The frames accepted so far stand.
     } catch (const GifTooLarge&) {
-        d.Frames.clear();
-        d.FrameSpans.clear();
-        return 0;
+        discard();
     }
-    return count;
+    return p;
 }
 
 }  // namespace anigif

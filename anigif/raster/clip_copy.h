@@ -5,7 +5,6 @@
 #include <optional>
 
 #include "raster/pixel_views.h"
-#include "raster/row_ops.h"
 
 namespace anigif {
 

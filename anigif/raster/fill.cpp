@@ -2,9 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <vector>
-
-#include "raster/row_ops.h"
 
 namespace anigif {
 
@@ -16,9 +13,18 @@ void FillRect(const PixelTarget& dst, const PixelRect& rect, std::uint32_t rgb) 
     const std::int64_t y0 = std::max<std::int64_t>(r.Y, 0);
     const std::int64_t y1 = std::min<std::int64_t>(r.Y + r.Height, dst.height);
     if (x0 >= x1 || y0 >= y1) return;
-    const auto n = static_cast<std::int32_t>(x1 - x0);
-    const std::vector<std::uint32_t> row(static_cast<std::size_t>(n), rgb & 0xFFFFFFu);
-    for (std::int64_t y = y0; y < y1; ++y) StoreRow(dst, y, x0, n, row.data(), RasterOp::SrcCopy);
+    const auto n = static_cast<std::size_t>(x1 - x0);
+    for (std::int64_t y = y0; y < y1; ++y) {
+        if (dst.kind == PixelTarget::Kind::Mono) {
+            // White is the mask's 1, every other colour its 0.
+            std::fill_n(dst.Row(y) + x0, n, (rgb & 0xFFFFFFu) == 0xFFFFFFu ? 1 : 0);
+        } else {
+            // The surface is opaque; the canvas keeps its top byte clear.
+            const std::uint32_t top = dst.kind == PixelTarget::Kind::Surface ? 0xFF000000u : 0u;
+            std::fill_n(reinterpret_cast<std::uint32_t*>(dst.Row(y)) + x0, n,
+                        (rgb & 0xFFFFFFu) | top);
+        }
+    }
 }
 
 std::uint32_t SystemColor(int index) {
@@ -42,7 +48,7 @@ void DrawDottedRectangle(const PixelTarget& dst, const PixelRect& rect, std::uin
     auto dot = [&](std::int64_t x, std::int64_t y) {
         if (x < 0 || y < 0 || x >= dst.width || y >= dst.height) return;
         if ((x - r.X + y - r.Y) % 2 != 0) return;
-        StoreRow(dst, y, x, 1, &rgb, RasterOp::SrcCopy);
+        FillRect(dst, {x, y, 1, 1}, rgb);
     };
     const std::int64_t right = r.X + r.Width - 1;
     const std::int64_t bottom = r.Y + r.Height - 1;

@@ -36,14 +36,7 @@ bool FrameStrip::Create(std::span<const ColumnSize> columns) {
     columns_ = std::move(planned);
     width_ = static_cast<std::int32_t>(x);
     height_ = height;
-    colorTable_ = {};
     return true;
-}
-
-void FrameStrip::SetColorTable(std::size_t first, std::span<const std::uint32_t> entries) {
-    if (first >= colorTable_.size()) return;
-    const std::size_t n = std::min(entries.size(), colorTable_.size() - first);
-    std::copy_n(entries.begin(), n, colorTable_.begin() + static_cast<std::ptrdiff_t>(first));
 }
 
 }  // namespace anigif

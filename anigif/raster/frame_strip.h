@@ -12,8 +12,8 @@
 
 namespace anigif {
 
-// All frames of an animation as colour indices, side by side, with one colour table that is
-// swapped before each copy. A frame's column has a logical x in the strip (the widths before it
+// All frames of an animation as colour indices, side by side; a copy takes the frame's colour
+// table with its pixels. A frame's column has a logical x in the strip (the widths before it
 // added up) but its own compact block of rows in memory: building a frame then writes one block
 // instead of a few hundred bytes in every row of a bitmap thousands of pixels wide, and the
 // strip does not pad short frames to the tallest one.
@@ -47,11 +47,6 @@ class FrameStrip {
         return bits_.get() + columns_[i].Offset + static_cast<std::size_t>(y) * columns_[i].Width;
     }
 
-    DibColorTable& ColorTable() { return colorTable_; }
-    const DibColorTable& ColorTable() const { return colorTable_; }
-    // Loads entries from `first` on, as a colour-table update of a device bitmap does.
-    void SetColorTable(std::size_t first, std::span<const std::uint32_t> entries);
-
   private:
     struct Column {
         std::int32_t X = 0;
@@ -63,7 +58,6 @@ class FrameStrip {
     std::vector<Column> columns_;
     std::int32_t width_ = 0;
     std::int32_t height_ = 0;
-    DibColorTable colorTable_{};
 };
 
 }  // namespace anigif

@@ -29,7 +29,7 @@ PixelSource SourceOf(const Dib1& mask) {
     return s;
 }
 
-PixelSource ColumnSource(const FrameStrip& strip, std::size_t i) {
+PixelSource ColumnSource(const FrameStrip& strip, std::size_t i, const std::uint32_t* table) {
     PixelSource s;
     if (i >= strip.ColumnCount()) return s;
     s.kind = PixelSource::Kind::Indexed;
@@ -37,7 +37,7 @@ PixelSource ColumnSource(const FrameStrip& strip, std::size_t i) {
     s.stride = strip.ColumnWidth(i);
     s.width = strip.ColumnWidth(i);
     s.height = strip.ColumnHeight(i);
-    s.table = strip.ColorTable().data();
+    s.table = table;
     return s;
 }
 

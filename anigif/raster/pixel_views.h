@@ -18,8 +18,8 @@ struct PixelRect {
     std::int64_t Height = 0;
 };
 
-// Something to copy from: the strip's columns (indices through a colour table), the canvas
-// (colours) or the mask (0 black / 1 white).
+// Something to copy from: the strip's columns (indices through a table of 0xAARRGGBB colours,
+// alpha 0 for a transparent index), the canvas (colours) or the mask (1 = nothing drawn).
 struct PixelSource {
     enum class Kind : std::uint8_t { Indexed, Rgb, Mono };
     Kind kind = Kind::Indexed;
@@ -46,11 +46,23 @@ struct PixelTarget {
 
 PixelSource SourceOf(const Dib24& canvas);
 PixelSource SourceOf(const Dib1& mask);
-// Column i of the strip through the strip's current colour table; empty when there is none.
-PixelSource ColumnSource(const FrameStrip& strip, std::size_t i);
+// Column i of the strip through `table` (256 entries); empty when there is no column i.
+PixelSource ColumnSource(const FrameStrip& strip, std::size_t i, const std::uint32_t* table);
 
 PixelTarget TargetOf(Surface32& surface);
 PixelTarget TargetOf(Dib24& canvas);
 PixelTarget TargetOf(Dib1& mask);
+
+// Far beyond any bitmap, far below where sums of two coordinates could overflow.
+inline constexpr std::int64_t kCoordinateLimit = std::int64_t{1} << 40;
+
+inline std::int64_t ClampCoordinate(std::int64_t v) {
+    return v < -kCoordinateLimit ? -kCoordinateLimit : v > kCoordinateLimit ? kCoordinateLimit : v;
+}
+
+inline PixelRect ClampRect(const PixelRect& r) {
+    return {ClampCoordinate(r.X), ClampCoordinate(r.Y), ClampCoordinate(r.Width),
+            ClampCoordinate(r.Height)};
+}
 
 }  // namespace anigif

@@ -6,8 +6,9 @@
 
 namespace anigif {
 
-// What the control draws on: 32 bits a pixel, 0xFFRRGGBB, rows top-down without padding, the
-// memory layout of a QImage in Format_RGB32, so the widget host shows it without converting.
+// What the control draws on: 32 bits a pixel, premultiplied 0xAARRGGBB (opaque unless painted over
+// a transparent background), rows top-down without padding: the memory layout of a QImage in
+// Format_RGB32 or Format_ARGB32_Premultiplied, so a host shows it without converting.
 class Surface32 {
   public:
     static constexpr std::uint32_t kOpaque = 0xFF000000u;

@@ -3,11 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
-#include "raster/blit.h"
 #include "raster/fill.h"
-#include "raster/fused_blit.h"
-#include "render/draw_frame.h"
-#include "render/strip_tables.h"
+#include "raster/lay_frame.h"
+#include "render/frame_colors.h"
 
 namespace anigif {
 
@@ -19,7 +17,7 @@ struct Area {
     std::size_t Cells() const { return std::size_t(x1 - x0) * std::size_t(y1 - y0); }
 };
 
-Area FrameArea(const AniGifData& d, const FrameRecord& r) {
+Area FrameArea(const Compositor& d, const FrameRecord& r) {
     Area a;
     a.x0 = std::clamp(r.Left, 0, d.Canvas.Width());
     a.y0 = std::clamp(r.Top, 0, d.Canvas.Height());
@@ -30,7 +28,7 @@ Area FrameArea(const AniGifData& d, const FrameRecord& r) {
     return a;
 }
 
-void SaveArea(AniGifData& d, const Area& a) {
+void SaveArea(Compositor& d, const Area& a) {
     d.SavedCanvas.resize(a.Cells());
     d.SavedMask.resize(d.Mask.Empty() ? 0 : a.Cells());
     const std::size_t w = std::size_t(a.x1 - a.x0);
@@ -42,7 +40,7 @@ void SaveArea(AniGifData& d, const Area& a) {
     }
 }
 
-void RestoreArea(AniGifData& d, const Area& a) {
+void RestoreArea(Compositor& d, const Area& a) {
     if (d.SavedCanvas.size() != a.Cells()) return;
     const std::size_t w = std::size_t(a.x1 - a.x0);
     for (std::int32_t y = a.y0; y < a.y1; ++y) {
@@ -55,9 +53,10 @@ void RestoreArea(AniGifData& d, const Area& a) {
 
 }  // namespace
 
-void ComposeFrame(AniGifData& d, std::int32_t n, ComposePhase phase) {
-    if (d.Canvas.Empty() || n < 1 || static_cast<std::size_t>(n) > d.Frames.size()) return;
-    const FrameRecord& r = d.Frames[static_cast<std::size_t>(n - 1)];
+void ComposeFrame(const GifAnimation& a, Compositor& d, std::int32_t n, ComposePhase phase) {
+    const FrameRecord* found = FrameAt(a, n);
+    if (d.Canvas.Empty() || !found) return;
+    const FrameRecord& r = *found;
     const Area area = FrameArea(d, r);
     const PixelRect rect{r.Left, r.Top, r.Width, r.Height};
 
@@ -76,39 +75,23 @@ void ComposeFrame(AniGifData& d, std::int32_t n, ComposePhase phase) {
         if (!d.Mask.Empty()) std::memset(d.Mask.Bits().data(), 1, d.Mask.Bits().size());
     }
     if (r.Disposal == 3) SaveArea(d, area);
-    if (n > d.FramesBuilt) return;  // nothing decoded to lay down yet
     const auto index = static_cast<std::size_t>(n - 1);
-    if (!d.Mask.Empty() && r.HasTransparency == 1 && r.Width > 0 && r.Height > 0 &&
-        index < d.Strip.ColumnCount()) {
-        // The mask's copy and the canvas's two in one pass, with the tables each would have used
-        // and the strip left holding the colour table, as after them.
-        LoadMaskTable(d, r);
-        const DibColorTable maskTable = d.Strip.ColorTable();
-        LoadColorTable(d, r);
-        LayMaskedFrame(TargetOf(d.Canvas), TargetOf(d.Mask), rect, ColumnSource(d.Strip, index),
-                       maskTable.data(), d.Strip.ColorTable().data());
-        return;
-    }
-    if (!d.Mask.Empty()) {
-        const PixelSource column = ColumnSource(d.Strip, static_cast<std::size_t>(n - 1));
-        LoadMaskTable(d, r);
-        BitBlt(TargetOf(d.Mask), rect, column, 0, 0,
-               r.HasTransparency == 1 ? RasterOp::SrcAnd : RasterOp::SrcCopy);
-    }
-    BlitFrame(d, n, TargetOf(d.Canvas), false, rect);
+    if (n > a.FramesBuilt || index >= a.Strip.ColumnCount()) return;  // nothing decoded yet
+    LayFrame(TargetOf(d.Canvas), TargetOf(d.Mask), rect,
+             ColumnSource(a.Strip, index, FrameColors(a, d, r).data()));
 }
 
-void AdvanceCanvas(AniGifData& d, std::int32_t n) {
-    if (d.Canvas.Empty() || n < 1 || static_cast<std::size_t>(n) > d.Frames.size()) return;
+void AdvanceCanvas(const GifAnimation& a, Compositor& d, std::int32_t n) {
+    if (d.Canvas.Empty() || !FrameAt(a, n)) return;
     if (d.ComposedFrame == n) return;
     std::int32_t k = 1;
     if (d.ComposedFrame != 0 && n > d.ComposedFrame) {
-        ComposeFrame(d, d.ComposedFrame, ComposePhase::AfterDisplay);
+        ComposeFrame(a, d, d.ComposedFrame, ComposePhase::AfterDisplay);
         k = d.ComposedFrame + 1;
     }
     for (; k <= n; ++k) {
-        ComposeFrame(d, k, ComposePhase::BeforeDisplay);
-        if (k < n) ComposeFrame(d, k, ComposePhase::AfterDisplay);
+        ComposeFrame(a, d, k, ComposePhase::BeforeDisplay);
+        if (k < n) ComposeFrame(a, d, k, ComposePhase::AfterDisplay);
     }
     d.ComposedFrame = n;
 }

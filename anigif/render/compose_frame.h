@@ -2,7 +2,8 @@
 
 #include <cstdint>
 
-#include "decode/ani_gif_data.h"
+#include "decode/gif_animation.h"
+#include "render/compositor.h"
 
 namespace anigif {
 
@@ -13,11 +14,11 @@ enum class ComposePhase { BeforeDisplay, AfterDisplay };
 // saves what lies under it; the mask turns black wherever the frame has an opaque pixel. After
 // display: restore to background clears the frame's rectangle, restore to previous puts back
 // what was saved.
-void ComposeFrame(AniGifData& d, std::int32_t n, ComposePhase phase);
+void ComposeFrame(const GifAnimation& a, Compositor& c, std::int32_t n, ComposePhase phase);
 
 // Brings the canvas to the picture of frame n: disposes of the frame it holds, then composes
 // the frames up to n (from frame 1 when n lies before it). Each frame shown advances the canvas
 // once, whether or not a paint follows; painting only shows it. Nothing without a canvas.
-void AdvanceCanvas(AniGifData& d, std::int32_t n);
+void AdvanceCanvas(const GifAnimation& a, Compositor& c, std::int32_t n);
 
 }  // namespace anigif

@@ -22,14 +22,14 @@ std::int64_t NearestPosition(double value) {
     return static_cast<std::int64_t>(std::nearbyint(std::clamp(value, -kLimit, kLimit)));
 }
 
-void ComputeScale(AniGifData& d, StretchMode mode, std::int32_t& width, std::int32_t& height) {
-    if (d.CurrentFrame == 0) return;
-    if (d.CanvasWidth <= 0 || d.CanvasHeight <= 0) {
+void ComputeScale(const GifAnimation& a, GifView& d, StretchMode mode, std::int32_t& width,
+                  std::int32_t& height) {
+    if (a.CanvasWidth <= 0 || a.CanvasHeight <= 0) {
         d.ScaleFactorX = d.ScaleFactorY = 1.0f;
         return;
     }
-    const double w = d.CanvasWidth;
-    const double h = d.CanvasHeight;
+    const double w = a.CanvasWidth;
+    const double h = a.CanvasHeight;
     auto ratios = [&] {
         d.ScaleFactorX = static_cast<float>(width / w);
         d.ScaleFactorY = static_cast<float>(height / h);
@@ -44,8 +44,8 @@ void ComputeScale(AniGifData& d, StretchMode mode, std::int32_t& width, std::int
     switch (mode) {
         case StretchMode::None:
             d.ScaleFactorX = d.ScaleFactorY = 1.0f;
-            width = std::min(width, d.CanvasWidth);
-            height = std::min(height, d.CanvasHeight);
+            width = std::min(width, a.CanvasWidth);
+            height = std::min(height, a.CanvasHeight);
             return;
         case StretchMode::Fit:
             ratios();
@@ -64,8 +64,8 @@ void ComputeScale(AniGifData& d, StretchMode mode, std::int32_t& width, std::int
             break;
         case StretchMode::Exact:
             d.ScaleFactorX = d.ScaleFactorY = 1.0f;
-            width = d.CanvasWidth;
-            height = d.CanvasHeight;
+            width = a.CanvasWidth;
+            height = a.CanvasHeight;
             return;
     }
     width = NearestPixel(static_cast<double>(d.ScaleFactorX) * w);

@@ -2,7 +2,8 @@
 
 #include <cstdint>
 
-#include "decode/ani_gif_data.h"
+#include "decode/gif_animation.h"
+#include "render/gif_view.h"
 
 namespace anigif {
 
@@ -16,9 +17,10 @@ std::int32_t NearestPixel(double value);
 // The same for positions on the way to being clipped: 64 bits, clamped far beyond any bitmap.
 std::int64_t NearestPosition(double value);
 
-// Sets ScaleFactorX/Y for a control of width x height pixels and returns, in width and height,
-// the size the control should take. Does nothing while no frame is shown; a canvas without
-// pixels scales by 1.0 and leaves the size alone.
-void ComputeScale(AniGifData& d, StretchMode mode, std::int32_t& width, std::int32_t& height);
+// Sets the view's ScaleFactorX/Y for a control of width x height pixels and returns, in width and
+// height, the size the control should take. A canvas without pixels scales by 1.0 and leaves the
+// size alone.
+void ComputeScale(const GifAnimation& a, GifView& d, StretchMode mode, std::int32_t& width,
+                  std::int32_t& height);
 
 }  // namespace anigif

@@ -2,16 +2,16 @@
 
 namespace anigif {
 
-bool CreateCanvas(AniGifData& d, bool withMask) {
-    std::optional<Dib24> canvas = Dib24::Create(d.CanvasWidth, d.CanvasHeight);
+bool CreateCanvas(Compositor& c, std::int32_t width, std::int32_t height, bool withMask) {
+    std::optional<Dib24> canvas = Dib24::Create(width, height);
     if (!canvas) return false;
     std::optional<Dib1> mask;
     if (withMask) {
-        mask = Dib1::Create(d.CanvasWidth, d.CanvasHeight);
+        mask = Dib1::Create(width, height);
         if (!mask) return false;
     }
-    d.Canvas = std::move(*canvas);
-    d.Mask = mask ? std::move(*mask) : Dib1{};
+    c.Canvas = std::move(*canvas);
+    c.Mask = mask ? std::move(*mask) : Dib1{};
     return true;
 }
 

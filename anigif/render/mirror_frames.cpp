@@ -6,7 +6,7 @@ namespace anigif {
 
 namespace {
 
-void FlipFrame(AniGifData& d, std::size_t i, std::int32_t flip) {
+void FlipFrame(GifAnimation& d, std::size_t i, std::int32_t flip) {
     FrameRecord& r = d.Frames[i];
     const bool horizontal = flip & 1;
     const bool vertical = flip & 2;
@@ -29,19 +29,20 @@ void FlipFrame(AniGifData& d, std::size_t i, std::int32_t flip) {
 
 }  // namespace
 
-void MirrorFrames(AniGifData& d, std::int32_t target, bool firstFrameOnly, bool includeCanvas) {
-    const std::int32_t flip = (d.MirrorMode ^ target) & 3;
+void MirrorFrames(GifAnimation& a, Compositor& c, std::int32_t from, std::int32_t to,
+                  bool firstFrameOnly, bool includeCanvas) {
+    const std::int32_t flip = (from ^ to) & 3;
     if (flip == 0) return;
-    std::size_t last = std::min(d.Frames.size(), static_cast<std::size_t>(d.FramesBuilt));
+    std::size_t last = std::min(a.Frames.size(), static_cast<std::size_t>(a.FramesBuilt));
     if (firstFrameOnly) last = std::min<std::size_t>(last, 1);
-    for (std::size_t i = 0; i < last; ++i) FlipFrame(d, i, flip);
+    for (std::size_t i = 0; i < last; ++i) FlipFrame(a, i, flip);
     // Composing again from frame 1 gives exactly the flipped picture, and with it a flipped
     // copy of what a "restore to previous" frame saved.
-    if (includeCanvas) d.ComposedFrame = 0;
+    if (includeCanvas) c.ComposedFrame = 0;
 }
 
-void MirrorBuiltFrame(AniGifData& d, std::size_t index) {
-    if (index < d.Frames.size() && (d.MirrorMode & 3) != 0) FlipFrame(d, index, d.MirrorMode & 3);
+void MirrorBuiltFrame(GifAnimation& a, std::size_t index, std::int32_t mode) {
+    if (index < a.Frames.size() && (mode & 3) != 0) FlipFrame(a, index, mode & 3);
 }
 
 }  // namespace anigif

@@ -114,11 +114,8 @@ int main(int argc, char** argv) {
 
     if (command == QStringLiteral("info")) {
         if (args.size() != 2) return Usage(QStringLiteral("expected: info FILE"));
-        QString error;
-        const std::optional<QString> json = anigif::DescribeGif(args[1], error);
-        if (!json) return Failed(error);
-        std::printf("%s\n", qPrintable(*json));
-        return 0;
+        const std::optional<QString> error = anigif::DescribeGif(args[1], stdout);
+        return error ? Failed(*error) : 0;
     }
     const std::optional<std::int32_t> mirror = o.Int("mirror", 0, 3);
     const std::optional<std::int32_t> stretch = o.Int("stretch", 0, 4);
@@ -168,10 +165,8 @@ int main(int argc, char** argv) {
             QRegularExpression(QStringLiteral("^(\\d{1,5})x(\\d{1,5})$"))
                 .match(parser.value(QStringLiteral("size")));
         const int w = m.captured(1).toInt(), h = m.captured(2).toInt();
-        if (!m.hasMatch() || w == 0 || h == 0 || w > anigif::kMaxPictureSide ||
-            h > anigif::kMaxPictureSide)
-            return Usage(QStringLiteral("--size takes WxH up to %1x%1, for instance 64x48")
-                             .arg(anigif::kMaxPictureSide));
+        if (!m.hasMatch() || w == 0 || h == 0)
+            return Usage(QStringLiteral("--size takes WxH, for instance 64x48"));
         request.width = m.captured(1).toInt();
         request.height = m.captured(2).toInt();
     }

@@ -4,35 +4,26 @@
 
 namespace anigif {
 
-QImage RenderToImage(std::int32_t width, std::int32_t height,
+QImage RenderToImage(Surface32& surface, std::int32_t width, std::int32_t height,
                      const std::optional<std::uint32_t>& background,
-                     const std::function<void(Surface32&)>& draw) {
-    if (background) {
-        Surface32 surface(width, height, *background);
-        draw(surface);
-        return QImage(reinterpret_cast<const uchar*>(surface.Pixels().data()), width, height,
-                      width * 4, QImage::Format_RGB32)
-            .copy();
+                     const std::function<void(Surface32&, std::uint32_t)>& paint) {
+    if (surface.Width() != width || surface.Height() != height) {
+        surface = Surface32();  // the old one goes before the new one is made
+        surface = Surface32(width, height);
     }
-    Surface32 onBlack(width, height, 0x000000);
-    Surface32 onWhite(width, height, 0xFFFFFF);
-    draw(onBlack);
-    draw(onWhite);
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
-    for (std::int32_t y = 0; y < height; ++y) {
-        auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (std::int32_t x = 0; x < width; ++x) {
-            const QRgb b = onBlack.Pixel(x, y);
-            const QRgb w = onWhite.Pixel(x, y);
-            const int shown =
-                std::max({qRed(w) - qRed(b), qGreen(w) - qGreen(b), qBlue(w) - qBlue(b), 0});
-            const int alpha = 255 - std::min(shown, 255);
-            // Over black the colour is already multiplied by its cover.
-            out[x] = qRgba(std::min(qRed(b), alpha), std::min(qGreen(b), alpha),
-                           std::min(qBlue(b), alpha), alpha);
-        }
+    paint(surface, background ? 0xFF000000u | *background : 0u);
+    // Straight alpha in place, so that the PNG writer takes the pixels as they are, not a
+    // converted copy.
+    for (std::uint32_t& v : surface.Pixels()) {
+        const std::uint32_t a = v >> 24;
+        if (a == 0 || a == 255) continue;
+        std::uint32_t out = a << 24;
+        for (int shift = 0; shift < 24; shift += 8)
+            out |= std::min<std::uint32_t>(((v >> shift & 0xFF) * 255 + a / 2) / a, 255) << shift;
+        v = out;
     }
-    return image;
+    return QImage(reinterpret_cast<const uchar*>(surface.Pixels().data()), width, height, width * 4,
+                  QImage::Format_ARGB32);
 }
 
 }  // namespace anigif

@@ -9,12 +9,12 @@
 
 namespace anigif {
 
-// The picture that `draw` paints onto an erased surface of width x height: over `background`
-// when given (red * 65536 + green * 256 + blue), else with alpha where nothing was drawn. The
-// alpha comes from drawing twice, over black and over white: a pixel drawn looks the same on
-// both, the background shows through the rest, and halftone edges get their partial cover.
-QImage RenderToImage(std::int32_t width, std::int32_t height,
+// The picture that `paint` makes on a surface of width x height, painting every pixel over the
+// background colour it is given: over `background` when given (red * 65536 + green * 256 +
+// blue), else over transparency, with halftone edges partly covered (straight alpha). The image
+// shares the surface's memory and lives as long as `surface`.
+QImage RenderToImage(Surface32& surface, std::int32_t width, std::int32_t height,
                      const std::optional<std::uint32_t>& background,
-                     const std::function<void(Surface32&)>& draw);
+                     const std::function<void(Surface32&, std::uint32_t)>& paint);
 
 }  // namespace anigif

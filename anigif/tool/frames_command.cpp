@@ -35,10 +35,11 @@ std::optional<QString> WriteFramePngs(const FramesRequest& request) {
         return QStringLiteral("%1: not a GIF image the control can show").arg(request.file);
     }
     if (!request.width) {
-        host.client = {gif.Data().CanvasWidth, gif.Data().CanvasHeight};
+        // The host works in pixels: the actual size is the canvas's.
+        host.client = {gif.ActualWidth(), gif.ActualHeight()};
         gif.UserControl_Resize();
     }
-    if (host.client.Width > kMaxPictureSide || host.client.Height > kMaxPictureSide) {
+    if (std::int64_t{host.client.Width} * host.client.Height > kMaxPicturePixels) {
         return QStringLiteral("%1: %2 x %3 pixels is too large to draw; give a smaller --size")
             .arg(request.file.isEmpty() ? request.store : request.file)
             .arg(host.client.Width)
@@ -51,11 +52,12 @@ std::optional<QString> WriteFramePngs(const FramesRequest& request) {
     }
     const std::int32_t frames = gif.FrameCount();
     gif.SetAction(2);  // stepped by hand from here
+    Surface32 surface;
     for (std::int32_t n = 1; n <= frames; ++n) {
         if (n > 1) gif.SetAction(3);
-        const QImage image =
-            RenderToImage(host.client.Width, host.client.Height, request.background,
-                          [&gif](Surface32& surface) { gif.UserControl_Paint(surface); });
+        const QImage image = RenderToImage(
+            surface, host.client.Width, host.client.Height, request.background,
+            [&gif](Surface32& s, std::uint32_t under) { gif.UserControl_Paint(s, under); });
         const QString path = QDir(request.outDir).filePath(QStringLiteral("%1.png").arg(n));
         if (!image.save(path, "PNG")) return QStringLiteral("%1: cannot write").arg(path);
     }

@@ -17,11 +17,11 @@ struct FramesRequest {
     std::int32_t mirror = 0;
 };
 
-// The largest picture side drawn: a PNG of 8192 x 8192 is already 256 MiB while it is made.
-inline constexpr std::int32_t kMaxPictureSide = 8192;
+// The largest picture drawn, by the memory its surface takes: 256 MiB, 64 Mi pixels of any shape.
+inline constexpr std::int64_t kMaxPicturePixels = std::int64_t{8192} * 8192;
 
-// Writes 1.png, 2.png, ... into outDir: every frame of one pass as the control draws it. On
-// failure, the one-line reason.
+// Writes 1.png, 2.png, ... into outDir: every frame of one pass as the control draws it, each
+// painted onto the same surface that the PNG is written from. On failure, the one-line reason.
 std::optional<QString> WriteFramePngs(const FramesRequest& request);
 
 }  // namespace anigif

@@ -1,46 +1,39 @@
 #include "tool/info_command.h"
 
-#include <QStringList>
-
-#include "control/offscreen_host.h"
-#include "control/uc_ani_gif.h"
+#include "control/read_whole_file.h"
+#include "decode/build_frames.h"
+#include "decode/parse_gif_stream.h"
 
 namespace anigif {
 
-std::optional<QString> DescribeGif(const QString& file, QString& error) {
-    OffscreenHost host;
-    ucAniGIF gif(host);
-    gif.SetDelayAnimation(0);
-    if (!gif.LoadAnimatedGIF_File(file.toStdU16String())) {
-        error = QStringLiteral("%1: not a GIF image the control can show").arg(file);
-        return std::nullopt;
+std::optional<QString> DescribeGif(const QString& file, std::FILE* out) {
+    const std::vector<std::uint8_t> bytes =
+        ReadWholeFile(file.toStdU16String(), kMaxGifStreamBytes);
+    ParsedGif parsed = ParseGifStream(bytes);
+    GifAnimation& a = parsed.Animation;
+    // The control's own test of a stream it can show, without building a frame.
+    const FrameSource source{bytes, std::move(parsed.FrameSpans), {}};
+    if (a.Frames.empty() || !PlanFirstPass(a, source, false))
+        return QStringLiteral("%1: not a GIF image the control can show").arg(file);
+    std::fprintf(out, "{\"width\": %d, \"height\": %d, \"loops\": %d, \"frames\": [", a.CanvasWidth,
+                 a.CanvasHeight, a.LoopCount);
+    for (std::size_t i = 0; i < a.Frames.size(); ++i) {
+        const FrameRecord& r = a.Frames[i];
+        const ColorTable* table = TableOf(a, r);
+        std::fprintf(out,
+                     "%s{\"left\": %d, \"top\": %d, \"width\": %d, \"height\": %d, \"delay_ms\": "
+                     "%d, \"disposal\": %d, \"transparent_index\": ",
+                     i == 0 ? "" : ", ", r.Left, r.Top, r.Width, r.Height, r.DelayMs, r.Disposal);
+        if (r.HasTransparency) {
+            std::fprintf(out, "%d", r.TransIndex);
+        } else {
+            std::fputs("null", out);
+        }
+        std::fprintf(out, ", \"color_table\": %d, \"colors\": %u}", r.ColorTable,
+                     table ? (*table)[kColorTableCountSlot] : 0u);
     }
-    const AniGifData& d = gif.Data();
-    QStringList frames;
-    for (const FrameRecord& r : d.Frames) {
-        const auto table = static_cast<std::size_t>(r.ColorTable);
-        const std::uint32_t colors =
-            table < d.ColorTables.size() ? d.ColorTables[table][kColorTableCountSlot] : 0;
-        frames << QStringLiteral(
-                      "{\"left\": %1, \"top\": %2, \"width\": %3, \"height\": %4, \"delay_ms\": "
-                      "%5, \"disposal\": %6, \"transparent_index\": %7, \"color_table\": %8, "
-                      "\"colors\": %9}")
-                      .arg(r.Left)
-                      .arg(r.Top)
-                      .arg(r.Width)
-                      .arg(r.Height)
-                      .arg(r.DelayMs)
-                      .arg(r.Disposal)
-                      .arg(r.HasTransparency ? QString::number(r.TransIndex)
-                                             : QStringLiteral("null"))
-                      .arg(r.ColorTable)
-                      .arg(colors);
-    }
-    return QStringLiteral("{\"width\": %1, \"height\": %2, \"loops\": %3, \"frames\": [%4]}")
-        .arg(d.CanvasWidth)
-        .arg(d.CanvasHeight)
-        .arg(d.LoopCount)
-        .arg(frames.join(QStringLiteral(", ")));
+    std::fputs("]}\n", out);
+    return std::nullopt;
 }
 
 }  // namespace anigif

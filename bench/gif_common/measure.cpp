@@ -10,18 +10,18 @@
 
 namespace {
 
-double ThreadCpuMs() {
+double ProcessCpuMs() {
     timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
     return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
 }
 
 }  // namespace
 
 double ElapsedMs(const std::function<void()>& run) {
-    const double t0 = ThreadCpuMs();
+    const double t0 = ProcessCpuMs();
     run();
-    return ThreadCpuMs() - t0;
+    return ProcessCpuMs() - t0;
 }
 
 double Median(std::vector<double> ms) {

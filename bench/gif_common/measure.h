@@ -3,9 +3,10 @@
 #include <functional>
 #include <vector>
 
-// Processor time (user and system) the calling thread spends in one call, in milliseconds: on a
-// shared machine the time other programs take the processor away is not the call's cost. Every
-// way measured works in the calling thread.
+// Processor time (user and system) the process spends in one call, in milliseconds, on all its
+// threads: on a shared machine the time other programs take the processor away is not the call's
+// cost, but the work Qt hands to its worker threads (it scales and fills large images in
+// parallel) is.
 double ElapsedMs(const std::function<void()>& run);
 double Median(std::vector<double> ms);
 // Resident memory of this process now.

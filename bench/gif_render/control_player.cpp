@@ -3,6 +3,9 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "decode/build_frames.h"
+#include "decode/parse_gif_stream.h"
+
 namespace {
 
 constexpr std::uint32_t kBackground = 0xF0F0F0;  // a window's face colour
@@ -17,26 +20,25 @@ ControlPlayer::ControlPlayer(const std::vector<std::uint8_t>& bytes, double scal
     host_.client = {static_cast<std::int32_t>(std::lround(width * scale)),
                     static_cast<std::int32_t>(std::lround(height * scale))};
     if (!gif_.LoadAnimatedGIF_Array(bytes) || gif_.Action() != 1) std::abort();
-    surface_ = anigif::Surface32(host_.client.Width, host_.client.Height, kBackground);
+    surface_ = anigif::Surface32(host_.client.Width, host_.client.Height);
+    scaleX_ = float(host_.client.Width) / float(width);
+
+    // The way the control draws and what it holds, planned as its load plans them.
+    anigif::ParsedGif parsed = anigif::ParseGifStream(bytes);
+    const anigif::FrameSource source{bytes, std::move(parsed.FrameSpans), {}};
+    const auto plan = anigif::PlanFirstPass(parsed.Animation, source, false);
+    if (!plan) std::abort();
+    path_ = !plan->CanvasNeeded    ? "straight from the strip"
+            : plan->CanvasWithMask ? "canvas with mask"
+                                   : "canvas, no mask";
+    held_ = *anigif::FrameStrip::BytesFor(plan->Columns);
+    const std::uint64_t cells = std::uint64_t(width) * std::uint64_t(height);
+    if (plan->CanvasNeeded) held_ += 4 * cells;
+    if (plan->CanvasWithMask) held_ += cells;
 }
 
 void ControlPlayer::Step() {
     if (!host_.Fire()) std::abort();
-    surface_.Fill(kBackground);
-    gif_.UserControl_Paint(surface_);
-}
-
-std::string ControlPlayer::Path() const {
-    const anigif::AniGifData& d = gif_.Data();
-    if (d.Canvas.Empty()) return "straight from the strip";
-    return d.Mask.Empty() ? "canvas, no mask" : "canvas with mask";
-}
-
-std::uint64_t ControlPlayer::HeldBytes() const {
-    const anigif::AniGifData& d = gif_.Data();
-    std::uint64_t bytes = d.Canvas.Bits().size() + d.Mask.Bits().size();
-    bytes += d.SavedCanvas.capacity() * sizeof(std::uint32_t) + d.SavedMask.capacity();
-    for (std::size_t i = 0; i < d.Strip.ColumnCount(); ++i)
-        bytes += std::uint64_t(d.Strip.ColumnWidth(i)) * std::uint64_t(d.Strip.ColumnHeight(i));
-    return bytes;
+    // The host's erase is part of the control's paint.
+    gif_.UserControl_Paint(surface_, 0xFF000000u | kBackground);
 }

@@ -18,15 +18,18 @@ class ControlPlayer {
 
     // One frame: a tick, an erase, a paint.
     void Step();
-    // Which way the control draws, as its data shows it.
-    std::string Path() const;
-    float ScaleX() const { return gif_.Data().ScaleFactorX; }
-    // Strip, canvas, mask and the saved area of disposal 3, in bytes.
-    std::uint64_t HeldBytes() const;
+    // Which way the control draws, as its load plans it.
+    const std::string& Path() const { return path_; }
+    float ScaleX() const { return scaleX_; }
+    // Strip, canvas and mask, in bytes.
+    std::uint64_t HeldBytes() const { return held_; }
     const anigif::Surface32& Surface() const { return surface_; }
 
   private:
     BenchHost host_;
     anigif::ucAniGIF gif_{host_};
     anigif::Surface32 surface_;
+    std::string path_;
+    float scaleX_ = 1;
+    std::uint64_t held_ = 0;
 };

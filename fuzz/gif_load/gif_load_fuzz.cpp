@@ -41,18 +41,19 @@ class FuzzHost : public anigif::OffscreenHost {
 void DrawPass(anigif::ucAniGIF& gif, FuzzHost& host, double scale, int mirror) {
     constexpr int kMaxSide = 96;
     constexpr int kMaxFrames = 12;
-    const anigif::AniGifData& d = gif.Data();
+    // The canvas size, back from the host's container units.
+    const std::int64_t width = gif.ActualWidth() / 15, height = gif.ActualHeight() / 15;
     // Averaging a huge canvas down costs time in proportion to its size, not new paths.
-    if (std::int64_t{d.CanvasWidth} * d.CanvasHeight > 256 * 256) return;
-    host.client = {std::clamp(static_cast<int>(d.CanvasWidth * scale), 1, kMaxSide),
-                   std::clamp(static_cast<int>(d.CanvasHeight * scale), 1, kMaxSide)};
+    if (width * height > 256 * 256) return;
+    host.client = {std::clamp(static_cast<int>(double(width) * scale), 1, kMaxSide),
+                   std::clamp(static_cast<int>(double(height) * scale), 1, kMaxSide)};
     gif.SetStretch(2);
     gif.UserControl_Resize();
     gif.SetMirrored(mirror);
     gif.SetAction(0);
     anigif::Surface32 surface(host.client.Width, host.client.Height);
     for (int i = 0; i < std::min(gif.FrameCount(), kMaxFrames); ++i) {
-        gif.UserControl_Paint(surface);
+        gif.UserControl_Paint(surface, i % 2 == 0 ? 0u : 0xFF102030u);
         gif.AnimatedGIF();
         gif.SetAction(3);
     }
@@ -98,7 +99,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         anigif::ucAniGIF restored(host);
         restored.ReadProperties(anigif::PropertyBag::Parse(bag.Serialize()));
         anigif::Surface32 surface(host.client.Width, host.client.Height);
-        restored.UserControl_Paint(surface);
+        restored.UserControl_Paint(surface, 0);
         host.Tick(2);
     }
     host.runMode = false;
@@ -106,7 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         anigif::ucAniGIF gif(host);
         if (gif.LoadAnimatedGIF_Array(bytes)) {
             anigif::Surface32 surface(host.client.Width, host.client.Height);
-            gif.UserControl_Paint(surface);
+            gif.UserControl_Paint(surface, 0xFF102030u);
         }
     }
     return 0;

@@ -33,6 +33,14 @@ struct AniGifWidgetTest : ::testing::Test {
     }
 };
 
+TEST(AniGifWidget, TheControlsPropertiesAreQtProperties) {
+    AniGifWidget widget;
+    EXPECT_TRUE(widget.setProperty("Stretch", 3));
+    EXPECT_EQ(widget.Control().Stretch(), 3);
+    EXPECT_EQ(widget.property("MinFrameDelay").toInt(), 50);
+    EXPECT_EQ(widget.metaObject()->indexOfProperty("AnimatedGIF"), -1);  // a picture, not a value
+}
+
 TEST_F(AniGifWidgetTest, RemoteLoadThroughTheNetworkThenDeferredBuildThroughQTimer) {
     AniGifWidget widget;
     ucAniGIF& gif = widget.Control();
@@ -47,8 +55,11 @@ TEST_F(AniGifWidgetTest, RemoteLoadThroughTheNetworkThenDeferredBuildThroughQTim
     ASSERT_TRUE(WaitUntil([&] { return gif.FrameCount() == 2; }));
     EXPECT_EQ(events, (std::vector<std::string>{"complete 90x60"}));
     // Frame 2 is built 20 ms later from the widget's timer; then the stream is let go.
-    ASSERT_TRUE(WaitUntil([&] { return gif.Data().GifBytes.empty(); }));
-    EXPECT_EQ(gif.Data().Strip.ColumnRow(1, 0)[0], GifBuilder::Pattern(6, 4, 2, 2)[0]);
+    ASSERT_TRUE(WaitUntil([&] {
+        PropertyBag saved;
+        gif.WriteProperties(saved);
+        return saved.Read("GIF", std::vector<std::uint8_t>{}).empty();
+    }));
     EXPECT_EQ(gif.Action(), 1);
     // Playing re-arms the timer from inside its own tick.
     ASSERT_TRUE(WaitUntil([&] { return gif.CurrentFrame() == 2; }));

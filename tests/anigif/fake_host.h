@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -19,6 +20,7 @@ class FakeHost : public anigif::AniGifHost {
     bool downloadsAvailable = true;
     std::function<void()> onResize;  // the control's resize handler, when the test wires it
     int repaints = 0;
+    std::int64_t paintMs = 0;  // how long a repaint takes on the clock
     std::vector<anigif::PixelSize> resizes;
     std::vector<std::int32_t> timerStarts;
     std::vector<std::string> marks;  // saved settings reported changed
@@ -27,7 +29,10 @@ class FakeHost : public anigif::AniGifHost {
     double PixelsToContainerX(double px) const override { return px * 15; }
     double PixelsToContainerY(double px) const override { return px * 15; }
     bool IsRunMode() const override { return runMode; }
-    void Repaint() override { ++repaints; }
+    void Repaint() override {
+        ++repaints;
+        now_ += paintMs;
+    }
     void ResizeClient(std::int32_t w, std::int32_t h) override {
         resizes.push_back(client = {w, h});
         if (onResize) onResize();
@@ -60,6 +65,7 @@ class FakeHost : public anigif::AniGifHost {
         return true;
     }
     void StopTimer() override { due_.reset(), tick_ = nullptr; }
+    std::int64_t ClockMs() const override { return now_; }
     void PropertyChanged(std::string_view name) override { marks.emplace_back(name); }
     bool TimerArmed() const { return due_.has_value(); }
 
@@ -72,7 +78,7 @@ class FakeHost : public anigif::AniGifHost {
             const std::function<void()> tick = tick_;  // the tick may replace tick_
             tick();
         }
-        now_ = end;
+        now_ = std::max(now_, end);  // a paint may have taken the clock past the end
     }
 
   private:

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "decode/build_frames.h"
 #include "decode/parse_gif_stream.h"
 #include "gif_builder.h"
 
@@ -9,10 +10,9 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 const Bytes kPx = GifBuilder::Pattern(2, 2, 2);
 
-int Parse(AniGifData& d, const Bytes& bytes) {
-    d = AniGifData{};
-    d.GifBytes = bytes;
-    return ParseGifStream(d);
+int Parse(ParsedGif& d, const Bytes& bytes) {
+    d = ParseGifStream(bytes);
+    return static_cast<int>(d.Animation.Frames.size());
 }
 
 // The stream so far, then `frames` 2 x 2 images.
@@ -48,10 +48,10 @@ TEST(ParseGifStream, FramesAndLoopCountOfOddStreams) {
         {"a frame with no colour table at all discards every frame",
          WithFrames(GifBuilder().Header("GIF89a", 4, 4, 0).Image(0, 0, 2, 2, kPx, 2)), 0, 0},
     };
-    AniGifData d;
+    ParsedGif d;
     for (const auto& c : cases) {
         EXPECT_EQ(Parse(d, c.bytes), c.frames) << c.what;
-        EXPECT_EQ(d.LoopCount, c.loops) << c.what;
+        EXPECT_EQ(d.Animation.LoopCount, c.loops) << c.what;
     }
 }
 
@@ -65,7 +65,7 @@ TEST(ParseGifStream, EveryTruncationKeepsEarlierFramesAndStaysInsideTheStream) {
                             .Image(1, 1, 20, 20, GifBuilder::Pattern(20, 20, 2))
                             .Trailer()
                             .Bytes();
-    AniGifData d;
+    ParsedGif d;
     int previous = 0;
     for (std::size_t n = 0; n <= bytes.size(); ++n) {
         const int frames = Parse(d, Bytes(bytes.begin(), bytes.begin() + n));
@@ -76,6 +76,34 @@ TEST(ParseGifStream, EveryTruncationKeepsEarlierFramesAndStaysInsideTheStream) {
             EXPECT_LE(std::size_t(s.DescriptorPos) + s.DataLength, n);
     }
     EXPECT_EQ(previous, 2);
+}
+
+TEST(PlanFirstPass, ACanvasUnlessEachFrameAloneIsThePictureAMaskWhereTheBackgroundShows) {
+    // Frame 1 is 4 x 4 at (0, 0); frame 2 at (at, at) with the same disposal.
+    const struct {
+        int disposal;
+        std::optional<std::uint8_t> transparent;
+        std::uint16_t at;
+        bool canvas, mask;
+    } cases[] = {
+        {1, 2, 0, true, false},    // a transparent patch over a full first frame
+        {1, {}, 0, false, false},  // every later frame replaces the whole picture
+        {2, {}, 4, false, false},  // every frame is cleared away before the next
+        {1, {}, 4, true, true},    // frame 1 leaves the canvas partly uncovered
+        {1, 2, 4, true, true},
+    };
+    const Bytes px = GifBuilder::Pattern(4, 4, 2);
+    for (const auto& c : cases) {
+        GifBuilder b;
+        b.Header().GraphicControl(c.disposal, 0).Image(0, 0, 4, 4, px);
+        b.GraphicControl(c.disposal, 0, c.transparent).Image(c.at, c.at, 4, 4, px);
+        ParsedGif p = ParseGifStream(b.Bytes());
+        const FrameSource source{b.Bytes(), std::move(p.FrameSpans), {}};
+        const std::optional<FirstPassPlan> plan = PlanFirstPass(p.Animation, source, false);
+        ASSERT_TRUE(plan);
+        EXPECT_EQ(std::tie(plan->CanvasNeeded, plan->CanvasWithMask), std::tie(c.canvas, c.mask))
+            << c.disposal << " at " << c.at;
+    }
 }
 
 }  // namespace

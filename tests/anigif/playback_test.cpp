@@ -6,6 +6,7 @@
 #include <string>
 
 #include "control/uc_ani_gif.h"
+#include "control_probe.h"
 #include "fake_host.h"
 #include "gif_builder.h"
 
@@ -58,6 +59,14 @@ TEST_F(Playback, EachFrameStaysItsDelayAtLeastTheMinimumOrExactlyTheSteppedDelay
     gif.SetSteppedDelay(0);
     gif.SetMinFrameDelay(5);  // clamped to 10
     EXPECT_EQ(gif.MinFrameDelay(), 10);
+}
+
+TEST_F(Playback, AFramesIntervalCountsFromWhenItWasDueNotFromAfterItsPaint) {
+    host.paintMs = 21;
+    ASSERT_TRUE(gif.LoadAnimatedGIF_Array(ThreeFrames()));
+    host.Advance(50 + 100 + 50);
+    EXPECT_EQ(host.timerStarts, (std::vector<std::int32_t>{50, 79, 29, 29}));
+    EXPECT_EQ(gif.CurrentFrame(), 1);  // a whole pass in 200 ms, as without the paints
 }
 
 TEST_F(Playback, LoopsRunFullPassesAndEndOnFrameOne) {
@@ -125,10 +134,9 @@ TEST_F(Playback, StoppingDuringTheBuildWaitStillBuildsEveryFrame) {
     gif.SetDelayAnimation(1);
     for (const std::int32_t command : {0, 2, 3}) {
         ASSERT_TRUE(gif.LoadAnimatedGIF_Array(ThreeFrames()));
-        EXPECT_EQ(gif.Data().FramesBuilt, 1);
+        EXPECT_FALSE(SavedGif(gif).empty());
         gif.SetAction(command);
-        EXPECT_EQ(gif.Data().FramesBuilt, 3) << command;
-        EXPECT_TRUE(gif.Data().GifBytes.empty());
+        EXPECT_TRUE(SavedGif(gif).empty()) << command;  // built: the stream is let go
         EXPECT_FALSE(host.TimerArmed());
         gif.SetAction(1);
         host.Advance(100);
@@ -142,7 +150,7 @@ TEST_F(Playback, RunningOutOfMemoryInTheDeferredBuildEmptiesTheControl) {
     ASSERT_TRUE(gif.LoadAnimatedGIF_Array(ThreeFrames()));
     host.Advance(20);
     EXPECT_EQ(gif.FrameCount(), 0);
-    EXPECT_TRUE(gif.Data().Strip.Empty());
+    EXPECT_FALSE(gif.AnimatedGIF());
     EXPECT_FALSE(host.TimerArmed());
 }
 

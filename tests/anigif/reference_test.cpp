@@ -1,5 +1,6 @@
-// Runs the anigif tool over every case folder in reference/ and compares what it writes with the
-// golden frames there: in.gif plus 1.png, 2.png, ...; a folder without PNGs expects a refusal.
+// Runs the anigif tool over each case folder in reference/, one test case per folder, and
+// compares what it writes with the golden frames there: in.gif plus 1.png, 2.png, ...; a folder
+// without PNGs expects a refusal.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -94,15 +95,26 @@ void CheckCase(const fs::path& dir) {
     }
 }
 
-TEST(AnigifReference, EveryCaseFolder) {
-    std::vector<fs::path> cases;
+std::vector<std::string> CaseFolders() {
+    std::vector<std::string> cases;
     for (const auto& entry : fs::directory_iterator(ANIGIF_REFERENCE_DIR)) {
         if (entry.is_directory() && fs::exists(entry.path() / "in.gif"))
-            cases.push_back(entry.path());
+            cases.push_back(entry.path().filename().string());
     }
     std::sort(cases.begin(), cases.end());
-    ASSERT_FALSE(cases.empty()) << "no case folders in " << ANIGIF_REFERENCE_DIR;
-    for (const fs::path& dir : cases) CheckCase(dir);
+    return cases;
 }
+
+// One case per folder, named after it.
+class AnigifReference : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(AnigifReference, Folder) { CheckCase(fs::path(ANIGIF_REFERENCE_DIR) / GetParam()); }
+
+INSTANTIATE_TEST_SUITE_P(Golden, AnigifReference, ::testing::ValuesIn(CaseFolders()),
+                         [](const ::testing::TestParamInfo<std::string>& info) {
+                             std::string name = info.param;
+                             std::replace(name.begin(), name.end(), '-', '_');
+                             return name;
+                         });
 
 }  // namespace

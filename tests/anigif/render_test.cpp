@@ -8,7 +8,7 @@
 #include "control/uc_ani_gif.h"
 #include "fake_host.h"
 #include "gif_builder.h"
-#include "raster/blit.h"
+#include "raster/paint_picture.h"
 #include "render/compute_scale.h"
 
 namespace anigif {
@@ -37,8 +37,8 @@ struct Render : ::testing::Test {
         gif.SetAction(2);  // stepped by hand
     }
     Surface32 Paint() {
-        Surface32 surface(host.client.Width, host.client.Height, kErased & 0xFFFFFF);
-        gif.UserControl_Paint(surface);
+        Surface32 surface(host.client.Width, host.client.Height);
+        gif.UserControl_Paint(surface, kErased);
         return surface;
     }
     Row PaintRow(std::int32_t y) {
@@ -61,23 +61,23 @@ TEST(ComputeScale, FollowsTheStretchMode) {
                  {StretchMode::Exact, 7, 7, 1, 1, 100, 50},
                  {StretchMode::Fit, 150, 75, 1.5, 1.5, 150, 75}};
     for (const auto& c : cases) {
-        AniGifData d;
-        d.CurrentFrame = 1;
-        d.CanvasWidth = 100;
-        d.CanvasHeight = 50;
+        GifAnimation a;
+        a.CanvasWidth = 100;
+        a.CanvasHeight = 50;
+        GifView d;
         std::int32_t w = c.w, h = c.h;
-        ComputeScale(d, c.mode, w, h);
+        ComputeScale(a, d, c.mode, w, h);
         EXPECT_EQ(std::tie(d.ScaleFactorX, d.ScaleFactorY, w, h),
                   std::tie(c.sx, c.sy, c.outW, c.outH))
             << int(c.mode) << " " << c.w << "x" << c.h;
     }
 }
 
-TEST_F(Render, OffsetsScaleWithAFrameButNotWithTheCanvas) {
+TEST_F(Render, OffsetsAreControlPixelsWhicheverWayAFileIsDrawn) {
     gif.SetStretch(2);  // fill: a 2 x 1 image in a 4 x 2 control is scale 2
     gif.SetOffsetX(1);
     Load(GifBuilder().Header("GIF89a", 2, 1).Image(0, 0, 2, 1, {1, 1}).Bytes(), {4, 2});
-    EXPECT_EQ(PaintRow(1), (Row{kErased, kErased, Colour(1), Colour(1)}));
+    EXPECT_EQ(PaintRow(1), (Row{kErased, Colour(1), Colour(1), Colour(1)}));
     // A transparent patch over a full first frame is composed on the canvas.
     Load(GifBuilder()
              .Header("GIF89a", 2, 1)
@@ -162,26 +162,54 @@ TEST_F(Render, ATableWithAHolePunchedIsNotReusedAsItIs) {
              .Image(0, 0, 2, 1, {2, 2})
              .Bytes(),
          {2, 1});
-    EXPECT_TRUE(gif.Data().Canvas.Empty());
     EXPECT_EQ(PaintRow(0), (Row{Colour(1), kErased}));
     gif.SetAction(3);
     EXPECT_EQ(PaintRow(0), (Row{Colour(2), Colour(2)}));
 }
 
-TEST(Halftone, AveragesWhenShrinkingAndBlendsWhenEnlarging) {
+TEST_F(Render, AnIndexBeyondTheTableIsBlackATransparentOneStaysTransparent) {
+    // Frame 1's 256-entry table has colours everywhere; frame 2's global table has 4 entries, so
+    // its index 5 names nothing, and its transparent index 6 lies beyond the table too.
+    Load(GifBuilder()
+             .Header("GIF89a", 3, 1, 2)
+             .Image(0, 0, 3, 1, {5, 5, 5}, 8)
+             .GraphicControl(1, 0, 6)
+             .Image(0, 0, 2, 1, {5, 6})
+             .Bytes(),
+         {3, 1});
+    gif.SetAction(3);
+    EXPECT_EQ(PaintRow(0), (Row{0xFF000000u, Colour(5), Colour(5)}));
+}
+
+TEST_F(Render, RestoringThePreviousPictureUnderFrameOneRestoresTheEmptyCanvas) {
+    Load(GifBuilder()
+             .Header("GIF89a", 2, 1)
+             .GraphicControl(3, 0)
+             .Image(0, 0, 2, 1, {1, 1})
+             .GraphicControl(1, 0, 0)
+             .Image(0, 0, 1, 1, {2})
+             .Bytes(),
+         {2, 1});
+    gif.SetAction(3);
+    EXPECT_EQ(PaintRow(0), (Row{Colour(2), kErased}));
+}
+
+TEST(Halftone, AveragesWhenShrinkingAndBlendsWhenEnlargingInOnePass) {
     Surface32 source(2, 2);
     source.Row(0)[1] = source.Row(1)[0] = 0xFFFFFFFF;
-    PixelSource src;
-    src.kind = PixelSource::Kind::Rgb;
-    src.top = reinterpret_cast<const std::uint8_t*>(source.Row(0));
-    src.stride = 8;
-    src.width = src.height = 2;
-    Surface32 small(1, 1);
-    StretchBltHalftone(TargetOf(small), {0, 0, 1, 1}, src, {0, 0, 2, 2}, RasterOp::SrcCopy);
-    EXPECT_EQ(small.Pixel(0, 0), 0xFF808080);
+    Picture picture;
+    picture.Pixels.kind = PixelSource::Kind::Rgb;
+    picture.Pixels.top = reinterpret_cast<const std::uint8_t*>(source.Row(0));
+    picture.Pixels.stride = 8;
+    picture.Pixels.width = picture.Pixels.height = 2;
+    Underlay under;
+    under.Color = kErased;
+    Surface32 small(2, 1);  // the picture in the first pixel, the underlay beside it
+    PaintPicture(TargetOf(small), {0, 0, 1, 1}, picture, {0, 0, 2, 2}, true, under);
+    EXPECT_EQ(Row(small.Row(0), small.Row(0) + 2), (Row{0xFF808080, kErased}));
     // Row 0 (black, white) to four pixels, mirrored: white first, black last, blends between.
     Surface32 wide(4, 1);
-    StretchBltHalftone(TargetOf(wide), {0, 0, 4, 1}, src, {1, 0, -2, 1}, RasterOp::SrcCopy);
+    PaintPicture(TargetOf(wide), {0, 0, 4, 1}, picture, {1, 0, -2, 1}, true, under);
     EXPECT_EQ(Row(wide.Row(0), wide.Row(0) + 4),
               (Row{0xFFFFFFFF, 0xFFBFBFBF, 0xFF404040, 0xFF000000}));
 }

@@ -13,6 +13,8 @@ namespace anigif {
 
 AniGifWidget::AniGifWidget(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);  // the control reports moves without a button held, too
+    timer_.setTimerType(Qt::PreciseTimer);
+    clock_.start();
     ForwardEvents();
     connect(&timer_, &QTimer::timeout, this, [this] {
         // A tick may restart the timer with a new callback; the running one must outlive that.
@@ -57,13 +59,14 @@ void AniGifWidget::resizeEvent(QResizeEvent* event) {
 void AniGifWidget::paintEvent(QPaintEvent*) {
     const QRect inner = contentsRect();
     if (inner.isEmpty()) return;
-    // Erased with the widget's background first, as every widget's area is before it paints.
-    Surface32 surface(inner.width(), inner.height(),
-                      palette().color(backgroundRole()).rgb() & 0xFFFFFFu);
-    control_.UserControl_Paint(surface);
-    const QImage image(reinterpret_cast<const uchar*>(surface.Pixels().data()), surface.Width(),
-                       surface.Height(), surface.Width() * 4, QImage::Format_RGB32);
-    QPainter(this).drawImage(inner.topLeft(), image);
+    if (surface_.Width() != inner.width() || surface_.Height() != inner.height())
+        surface_ = Surface32(inner.width(), inner.height());
+    // Over the widget's background, as every widget's area is erased before it paints.
+    control_.UserControl_Paint(surface_, palette().color(backgroundRole()).rgb() | 0xFF000000u);
+    const QImage image(reinterpret_cast<const uchar*>(surface_.Pixels().data()), surface_.Width(),
+                       surface_.Height(), surface_.Width() * 4, QImage::Format_RGB32);
+    QPainter painter(this);
+    painter.drawImage(inner.topLeft(), image);
 }
 
 void AniGifWidget::showEvent(QShowEvent* event) {

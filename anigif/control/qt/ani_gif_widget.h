@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QNetworkAccessManager>
 #include <QPointer>
 #include <QTimer>
@@ -7,16 +8,28 @@
 
 #include <functional>
 
+#include "control/property_table.h"
 #include "control/uc_ani_gif.h"
 
 class QNetworkReply;
 
 namespace anigif {
 
-// Hosts one ucAniGIF in a Qt window: its timer is a QTimer, its downloads go through
-// QNetworkAccessManager, its size is the widget's.
+// The control's value properties as Qt properties of the widget, from its property table.
+#define ANIGIF_QT_PROPERTY(Name, Type, ...)         \
+    Q_PROPERTY(Type Name READ Name WRITE Set##Name) \
+  public:                                           \
+    Type Name() const { return control_.Name(); }   \
+    void Set##Name(Type value) { control_.Set##Name(value); }
+#define ANIGIF_QT_NO_PROPERTY(...)
+
+// Hosts one ucAniGIF in a Qt window: its timer is a precise QTimer, its downloads go through
+// QNetworkAccessManager, its size is the widget's, and it keeps the surface it paints between
+// paints.
 class AniGifWidget : public QWidget, public AniGifHost {
     Q_OBJECT
+    ANIGIF_PROPERTY_TABLE(ANIGIF_QT_PROPERTY, ANIGIF_QT_NO_PROPERTY)
+
   public:
     // Same rule as the program's other requests: a transfer with no progress for this long ends.
     static constexpr int kTransferTimeoutMs = 30000;
@@ -47,6 +60,7 @@ class AniGifWidget : public QWidget, public AniGifHost {
     void CancelDownload() override;
     bool StartTimer(std::int32_t intervalMs, std::function<void()> onTick) override;
     void StopTimer() override;
+    std::int64_t ClockMs() const override { return clock_.elapsed(); }
     void ApplyEnabled(bool enabled) override { setEnabled(enabled); }
     void ApplyCursor(std::int16_t pointer, const std::vector<std::uint8_t>& icon) override;
 
@@ -87,6 +101,8 @@ class AniGifWidget : public QWidget, public AniGifHost {
     double unitsPerPixel_ = 15.0;
     int transferTimeoutMs_ = kTransferTimeoutMs;
     QTimer timer_;
+    QElapsedTimer clock_;
+    Surface32 surface_;
     std::function<void()> tick_;
     QNetworkAccessManager network_;
     QPointer<QNetworkReply> reply_;

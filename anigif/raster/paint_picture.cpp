@@ -1,0 +1,125 @@
+#include "raster/paint_picture.h"
+
+#include <algorithm>
+
+#include "raster/clip_copy.h"
+#include "raster/halftone_rows.h"
+#include "raster/picture_rows.h"
+#include "raster/words4.h"
+
+namespace anigif {
+
+namespace {
+
+// Calls run(x0, x1, colour) for the stretches of target row y in [x0, x1) that have one
+// underlay colour.
+template <class Run>
+void ForUnderlayRuns(const Underlay& u, std::int64_t y, std::int64_t x0, std::int64_t x1, Run run) {
+    const PixelRect& s = u.SolidRect;
+    if (x0 >= x1) return;
+    if (!u.HasSolid || y < s.Y || y >= s.Y + s.Height) return run(x0, x1, u.Color);
+    const std::int64_t a = std::clamp(s.X, x0, x1);
+    const std::int64_t b = std::clamp(s.X + s.Width, a, x1);
+    if (x0 < a) run(x0, a, u.Color);
+    if (a < b) run(a, b, u.Solid);
+    if (b < x1) run(b, x1, u.Color);
+}
+
+void FillUnderlay(std::uint32_t* row, const Underlay& u, std::int64_t y, std::int64_t x0,
+                  std::int64_t x1) {
+    ForUnderlayRuns(u, y, x0, x1, [row](std::int64_t a, std::int64_t b, std::uint32_t c) {
+        std::fill(row + a, row + b, c);
+    });
+}
+
+// A premultiplied colour over another.
+std::uint32_t Over(std::uint32_t v, std::uint32_t under) {
+    const std::uint32_t a = v >> 24;
+    if (a == 255) return v;
+    if (a == 0) return under;
+    std::uint32_t out = 0;
+    for (int shift = 0; shift < 32; shift += 8) {
+        const std::uint32_t c =
+            (v >> shift & 0xFF) + ((under >> shift & 0xFF) * (255 - a) + 127) / 255;
+        out |= std::min<std::uint32_t>(c, 255) << shift;
+    }
+    return out;
+}
+
+// Target pixels d[0, n) from source pixels x.. of row sy, over one underlay colour; the copies
+// the control makes most, each written as one loop.
+void CopyOver(std::uint32_t* d, const Picture& p, std::int64_t sy, std::int64_t sx, std::int64_t n,
+              std::uint32_t under) {
+    const PixelSource& s = p.Pixels;
+    if (s.kind == PixelSource::Kind::Indexed) {
+        const std::uint8_t* in = s.Row(sy) + sx;
+        const std::uint32_t* table = s.table;
+        for (std::int64_t i = 0; i < n; ++i) {
+            const std::uint32_t v = table[in[i]];
+            d[i] = v != 0 ? v : under;
+        }
+        return;
+    }
+    const auto* c = reinterpret_cast<const std::uint32_t*>(s.Row(sy)) + sx;
+    const Words4 opaque = SplatWords4(0xFF000000u);
+    std::int64_t i = 0;
+    if (p.Mask.top == nullptr) {
+        for (; i + 4 <= n; i += 4) StoreWords4(d + i, LoadWords4(c + i) | opaque);
+        for (; i < n; ++i) d[i] = c[i] | 0xFF000000u;
+        return;
+    }
+    const std::uint8_t* m = p.Mask.Row(sy) + sx;
+    const Words4 u = SplatWords4(under);
+    for (; i + 4 <= n; i += 4) {
+        const Words4 bare = Words4{m[i], m[i + 1], m[i + 2], m[i + 3]} != 0;
+        StoreWords4(d + i, (u & bare) | ((LoadWords4(c + i) | opaque) & ~bare));
+    }
+    for (; i < n; ++i) d[i] = m[i] ? under : c[i] | 0xFF000000u;
+}
+
+}  // namespace
+
+void PaintPicture(const PixelTarget& surface, const PixelRect& dest, const Picture& picture,
+                  const PixelRect& source, bool stretch, const Underlay& under) {
+    if (surface.top == nullptr || surface.kind != PixelTarget::Kind::Surface) return;
+    Underlay u = under;
+    u.SolidRect = ClampRect(u.SolidRect);
+    const PixelRect d = ClampRect(dest);
+    // The picture's target rectangle, clipped; empty when nothing of it shows.
+    std::int64_t x0 = 0, x1 = 0, y0 = 0, y1 = 0, dx = 0, dy = 0;
+    std::optional<HalftoneRows> scaled;
+    if (!stretch) {
+        if (const auto c = ClipCopy(surface, d, picture.Pixels, ClampCoordinate(source.X),
+                                    ClampCoordinate(source.Y))) {
+            x0 = c->x0, x1 = c->x0 + c->n, y0 = c->y0, y1 = c->y1, dx = c->dx, dy = c->dy;
+        }
+    } else if (d.Width > 0 && d.Height > 0) {
+        x0 = std::max<std::int64_t>(d.X, 0);
+        x1 = std::min<std::int64_t>(d.X + d.Width, surface.width);
+        y0 = std::max<std::int64_t>(d.Y, 0);
+        y1 = std::min<std::int64_t>(d.Y + d.Height, surface.height);
+        if (x0 < x1 && y0 < y1) scaled.emplace(d, picture, ClampRect(source), x0, x1, y0, y1);
+        if (!scaled || scaled->Empty()) x0 = x1 = 0;
+    }
+    for (std::int64_t y = 0; y < surface.height; ++y) {
+        auto* row = reinterpret_cast<std::uint32_t*>(surface.Row(y));
+        if (y < y0 || y >= y1 || x0 >= x1) {
+            FillUnderlay(row, u, y, 0, surface.width);
+            continue;
+        }
+        FillUnderlay(row, u, y, 0, x0);
+        if (scaled) {
+            const std::uint32_t* in = scaled->Row(y) - x0;
+            ForUnderlayRuns(u, y, x0, x1, [&](std::int64_t a, std::int64_t b, std::uint32_t c) {
+                for (std::int64_t x = a; x < b; ++x) row[x] = Over(in[x], c);
+            });
+        } else {
+            ForUnderlayRuns(u, y, x0, x1, [&](std::int64_t a, std::int64_t b, std::uint32_t c) {
+                CopyOver(row + a, picture, y + dy, a + dx, b - a, c);
+            });
+        }
+        FillUnderlay(row, u, y, x1, surface.width);
+    }
+}
+
+}  // namespace anigif
