@@ -3,15 +3,14 @@
 
 #include "control/uc_ani_gif.h"
 #include "raster/fill.h"
-#include "render/compose_frame.h"
 #include "render/draw_frame.h"
 #include "render/mirror_frames.h"
 
 namespace anigif {
 
 void ucAniGIF::ShowFrame(std::int32_t frame) {
+    // The canvas follows at the next paint, through every frame shown on the way.
     player_.CurrentFrame = frame;
-    AdvanceCanvas(animation_, compositor_, frame);
     host_.Repaint();
 }
 

@@ -1,6 +1,7 @@
 #include "raster/paint_picture.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "raster/clip_copy.h"
 #include "raster/halftone_rows.h"
@@ -70,8 +71,11 @@ void CopyOver(std::uint32_t* d, const Picture& p, std::int64_t sy, std::int64_t 
     }
     const std::uint8_t* m = p.Mask.Row(sy) + sx;
     const Words4 u = SplatWords4(under);
+    using Bytes4 = std::uint8_t __attribute__((vector_size(4)));
     for (; i + 4 <= n; i += 4) {
-        const Words4 bare = Words4{m[i], m[i + 1], m[i + 2], m[i + 3]} != 0;
+        Bytes4 four;
+        std::memcpy(&four, m + i, sizeof four);
+        const Words4 bare = Words4{} - __builtin_convertvector(four, Words4);  // 1 -> all ones
         StoreWords4(d + i, (u & bare) | ((LoadWords4(c + i) | opaque) & ~bare));
     }
     for (; i < n; ++i) d[i] = m[i] ? under : c[i] | 0xFF000000u;
@@ -79,9 +83,10 @@ void CopyOver(std::uint32_t* d, const Picture& p, std::int64_t sy, std::int64_t 
 
 }  // namespace
 
-void PaintPicture(const PixelTarget& surface, const PixelRect& dest, const Picture& picture,
-                  const PixelRect& source, bool stretch, const Underlay& under) {
-    if (surface.top == nullptr || surface.kind != PixelTarget::Kind::Surface) return;
+SourceRows PaintPicture(const PixelTarget& surface, const PixelRect& dest, const Picture& picture,
+                        const PixelRect& source, bool stretch, const Underlay& under,
+                        const std::function<void(std::int64_t)>& beforeRow) {
+    if (surface.top == nullptr || surface.kind != PixelTarget::Kind::Surface) return {};
     Underlay u = under;
     u.SolidRect = ClampRect(u.SolidRect);
     const PixelRect d = ClampRect(dest);
@@ -114,12 +119,15 @@ void PaintPicture(const PixelTarget& surface, const PixelRect& dest, const Pictu
                 for (std::int64_t x = a; x < b; ++x) row[x] = Over(in[x], c);
             });
         } else {
+            if (beforeRow) beforeRow(y + dy);
             ForUnderlayRuns(u, y, x0, x1, [&](std::int64_t a, std::int64_t b, std::uint32_t c) {
                 CopyOver(row + a, picture, y + dy, a + dx, b - a, c);
             });
         }
         FillUnderlay(row, u, y, x1, surface.width);
     }
+    if (scaled || x0 >= x1 || y0 >= y1) return {};
+    return {y0 + dy, y1 + dy};
 }
 
 }  // namespace anigif

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "raster/pixel_views.h"
 
@@ -28,7 +29,14 @@ struct Picture {
 // the area average of the source pixels it covers when shrinking and a linear blend of its
 // nearest ones when enlarging. A negative source width or height mirrors (the source then starts
 // at its far edge, x + width + 1 .. x). Source pixels outside the bitmap are never read.
-void PaintPicture(const PixelTarget& surface, const PixelRect& dest, const Picture& picture,
-                  const PixelRect& source, bool stretch, const Underlay& under);
+// Unscaled, `beforeRow` (when given) runs for each source row just before it is copied, so that
+// a row can be finished while it is at hand; the source rows copied come back as [first, last).
+struct SourceRows {
+    std::int64_t First = 0;
+    std::int64_t Last = 0;
+};
+SourceRows PaintPicture(const PixelTarget& surface, const PixelRect& dest, const Picture& picture,
+                        const PixelRect& source, bool stretch, const Underlay& under,
+                        const std::function<void(std::int64_t)>& beforeRow = {});
 
 }  // namespace anigif

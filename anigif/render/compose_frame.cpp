@@ -1,6 +1,7 @@
 #include "render/compose_frame.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "raster/fill.h"
@@ -53,7 +54,8 @@ void RestoreArea(Compositor& d, const Area& a) {
 
 }  // namespace
 
-void ComposeFrame(const GifAnimation& a, Compositor& d, std::int32_t n, ComposePhase phase) {
+void ComposeFrame(const GifAnimation& a, Compositor& d, std::int32_t n, ComposePhase phase,
+                  bool layPixels) {
     const FrameRecord* found = FrameAt(a, n);
     if (d.Canvas.Empty() || !found) return;
     const FrameRecord& r = *found;
@@ -75,25 +77,34 @@ void ComposeFrame(const GifAnimation& a, Compositor& d, std::int32_t n, ComposeP
         if (!d.Mask.Empty()) std::memset(d.Mask.Bits().data(), 1, d.Mask.Bits().size());
     }
     if (r.Disposal == 3) SaveArea(d, area);
-    const auto index = static_cast<std::size_t>(n - 1);
-    if (n > a.FramesBuilt || index >= a.Strip.ColumnCount()) return;  // nothing decoded yet
-    LayFrame(TargetOf(d.Canvas), TargetOf(d.Mask), rect,
-             ColumnSource(a.Strip, index, FrameColors(a, d, r).data()));
+    if (layPixels) LayFramePixels(a, d, n, INT64_MIN, INT64_MAX);
 }
 
-void AdvanceCanvas(const GifAnimation& a, Compositor& d, std::int32_t n) {
-    if (d.Canvas.Empty() || !FrameAt(a, n)) return;
-    if (d.ComposedFrame == n) return;
+void LayFramePixels(const GifAnimation& a, Compositor& d, std::int32_t n, std::int64_t fromRow,
+                    std::int64_t toRow) {
+    const FrameRecord* r = FrameAt(a, n);
+    const auto index = static_cast<std::size_t>(n - 1);
+    // Nothing decoded yet: nothing to lay down.
+    if (!r || n > a.FramesBuilt || index >= a.Strip.ColumnCount() || fromRow >= toRow) return;
+    LayFrame(TargetOf(d.Canvas), TargetOf(d.Mask), {r->Left, r->Top, r->Width, r->Height},
+             ColumnSource(a.Strip, index, FrameColors(a, d, *r).data()),
+             r->HasTransparency == 1 ? r->TransIndex : -1, fromRow, toRow);
+}
+
+bool AdvanceCanvas(const GifAnimation& a, Compositor& d, std::int32_t n, bool layLast) {
+    if (d.Canvas.Empty() || !FrameAt(a, n)) return false;
+    if (d.ComposedFrame == n) return false;
     std::int32_t k = 1;
     if (d.ComposedFrame != 0 && n > d.ComposedFrame) {
         ComposeFrame(a, d, d.ComposedFrame, ComposePhase::AfterDisplay);
         k = d.ComposedFrame + 1;
     }
     for (; k <= n; ++k) {
-        ComposeFrame(a, d, k, ComposePhase::BeforeDisplay);
+        ComposeFrame(a, d, k, ComposePhase::BeforeDisplay, k < n || layLast);
         if (k < n) ComposeFrame(a, d, k, ComposePhase::AfterDisplay);
     }
     d.ComposedFrame = n;
+    return !layLast;
 }
 
 }  // namespace anigif

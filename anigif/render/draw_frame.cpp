@@ -1,5 +1,7 @@
 #include "render/draw_frame.h"
 
+#include <algorithm>
+
 #include "raster/fill.h"
 #include "raster/paint_picture.h"
 #include "render/compose_frame.h"
@@ -50,12 +52,23 @@ bool DrawCurrentFrame(const GifAnimation& a, Compositor& c, const GifView& v, st
             source = {0, 0, r->Width, r->Height};
         }
     } else {
-        AdvanceCanvas(a, c, n);
+        // Unscaled, the new frame's rows are laid on the canvas as the paint reaches them: one
+        // pass over the memory instead of two.
+        const bool layRows = AdvanceCanvas(a, c, n, stretch);
         picture.Pixels = SourceOf(c.Canvas);
         if (!c.Mask.Empty()) picture.Mask = SourceOf(c.Mask);
         // The composed picture fills the control, shifted by the offsets.
         dest = {v.OffsetX, v.OffsetY, clientWidth, clientHeight};
         source = stretch ? PixelRect{0, 0, a.CanvasWidth, a.CanvasHeight} : PixelRect{};
+        if (layRows) {
+            const SourceRows painted =
+                PaintPicture(target, dest, picture, source, false, under,
+                             [&](std::int64_t y) { LayFramePixels(a, c, n, y, y + 1); });
+            // The rows the control does not show are laid all the same.
+            LayFramePixels(a, c, n, INT64_MIN, painted.First);
+            LayFramePixels(a, c, n, std::max(painted.First, painted.Last), INT64_MAX);
+            return true;
+        }
     }
     PaintPicture(target, dest, picture, source, stretch, under);
     return r != nullptr;

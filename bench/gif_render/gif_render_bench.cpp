@@ -184,7 +184,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     std::vector<Size> sizes;
     sizes.push_back(MakeSize(100, 400, 300));
-    sizes.push_back(MakeSize(30, 1000, 1000));
+    sizes.push_back(MakeSize(60, 1000, 1000));
     for (Size& s : sizes) {
         for (std::size_t i = 0; i < s.rows.size(); ++i)
             MeasureMemory(s.rows[i], kConfigs[i], s.Bytes(kConfigs[i]), s.frames);

@@ -8,6 +8,7 @@ import shlex
 import subprocess
 import sys
 import tempfile
+import zlib
 
 # Colours by name keep the frames readable; every case draws with these.
 C = {
@@ -220,6 +221,18 @@ def cases():
             frame(9, 7, pattern(5, 4, "yk"), disposal=1),
             frame(0, 9, solid(4, 3, "m"), disposal=0),
         ])
+    yield "previous-first", dict(
+        # Disposal 3 on frame 1 restores what lay before it: the empty canvas, not frame 1.
+        width=12, height=8, global_names=["w", "b", "r", "k"], frames=[
+            frame(0, 0, pattern(12, 8, "wb"), disposal=3),
+            frame(2, 2, pattern(4, 3, "rk"), disposal=1),
+            frame(7, 4, solid(3, 3, "b"), disposal=1),
+        ])
+    yield "wide-strip", dict(
+        # 65535 x 1: few pixels however long a side, so it is drawn, not refused.
+        width=65535, height=1, global_names=["r", "g", "b", "y"], frames=[
+            frame(0, 0, pattern(65535, 1, "rgby"), disposal=1),
+        ])
     yield "subrect-offsets", dict(
         # Frame 1 covers only part of the canvas; the rest has nothing drawn, whatever the
         # background index says.
@@ -283,6 +296,19 @@ IM_CASES = {
 CONVERT = "convert-im6.q16"
 
 
+def write_png_rows(path, width, rows):
+    """An RGBA PNG of opaque rows of (r, g, b)."""
+    raw = b"".join(b"\0" + bytes(v for rgb in row for v in (*rgb, 255)) for row in rows)
+
+    def chunk(kind, data):
+        return (len(data).to_bytes(4, "big") + kind + data +
+                zlib.crc32(kind + data).to_bytes(4, "big"))
+    header = width.to_bytes(4, "big") + len(rows).to_bytes(4, "big") + bytes([8, 6, 0, 0, 0])
+    with open(path, "wb") as fh:
+        fh.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
+                 chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+
+
 def run(args, cwd):
     print("(cd %s && %s)" % (cwd, " ".join(shlex.quote(a) for a in args)))
     subprocess.run(args, cwd=cwd, check=True)
@@ -303,6 +329,11 @@ if __name__ == "__main__":
         os.makedirs(name, exist_ok=True)
         w, h = layout.pop("width"), layout.pop("height")
         write_gif(os.path.join(name, "in.gif"), w, h, **layout)
+        if name == "wide-strip":
+            # ImageMagick's policy refuses a side this long; the one opaque row is written here.
+            write_png_rows(os.path.join(name, "1.png"), w,
+                           [[C[ch] for ch in row] for row in layout["frames"][0]["rows"]])
+            continue
         if name == "cut-off":
             # ImageMagick rejects the cut file whole, so the frames come from the filled one.
             with tempfile.TemporaryDirectory() as tmp:
