@@ -114,9 +114,9 @@ SourceRows PaintPicture(const PixelTarget& surface, const PixelRect& dest, const
         }
         FillUnderlay(row, u, y, 0, x0);
         if (scaled) {
-            const std::uint32_t* in = scaled->Row(y) - x0;
+            const std::uint32_t* in = scaled->Row(y);  // from x0 on
             ForUnderlayRuns(u, y, x0, x1, [&](std::int64_t a, std::int64_t b, std::uint32_t c) {
-                for (std::int64_t x = a; x < b; ++x) row[x] = Over(in[x], c);
+                for (std::int64_t x = a; x < b; ++x) row[x] = Over(in[x - x0], c);
             });
         } else {
             if (beforeRow) beforeRow(y + dy);
