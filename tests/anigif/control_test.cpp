@@ -8,9 +8,9 @@
 #include <string>
 
 #include "control/uc_ani_gif.h"
-#include "control_probe.h"
 #include "fake_host.h"
 #include "gif_builder.h"
+#include "giflib_slurp.h"
 
 namespace anigif {
 namespace {

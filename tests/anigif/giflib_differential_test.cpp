@@ -12,7 +12,6 @@
 #include "control/read_whole_file.h"
 #include "decode/build_frames.h"
 #include "decode/parse_gif_stream.h"
-#include "gif_builder.h"
 #include "giflib_slurp.h"
 
 namespace anigif {
@@ -73,23 +72,6 @@ TEST(GiflibDifferential, EveryFixture) {
         ++files;
     }
     EXPECT_GE(files, 5);
-}
-
-TEST(GiflibDifferential, BuiltStreamWithLocalTablesOffsetsAndOddDisposals) {
-    ExpectSameAsGiflib(GifBuilder()
-                           .Header("GIF89a", 50, 50, 3)
-                           .Netscape(4)
-                           .GraphicControl(3, 3, 7)
-                           .Image(2, 3, 31, 17, GifBuilder::Pattern(31, 17, 3))
-                           .Raw({0x21, 0xFE, 1, 'c', 0})
-                           .GraphicControl(2, 8)
-                           .Image(0, 0, 50, 1, GifBuilder::Pattern(50, 1, 8, 9), 8)
-                           .GraphicControl(5, 0)
-                           .Image(49, 49, 1, 1, {5}, 4)
-                           .GraphicControl(3, 0)
-                           .Image(0, 0, 9, 2, GifBuilder::Pattern(9, 2, 1, 1), 1)
-                           .Trailer()
-                           .Bytes());
 }
 
 }  // namespace
