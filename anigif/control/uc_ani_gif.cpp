@@ -87,20 +87,23 @@ void ucAniGIF::FailLoad() {
     ResetAnimation();
 }
 
-std::int32_t ucAniGIF::LoadGifStream(std::vector<std::uint8_t> bytes) {
+std::int32_t ucAniGIF::LoadGifStream(std::vector<std::uint8_t> bytes,
+                                     std::span<const std::uint8_t> borrowed) {
     // Frames waiting to be built read the stream: they go before it is replaced.
     ResetAnimation();
     gifBytes_ = std::move(bytes);
+    const std::span<const std::uint8_t> stream =
+        gifBytes_.empty() ? borrowed : std::span<const std::uint8_t>(gifBytes_);
     view_.ScaleFactorX = view_.ScaleFactorY = 0;
     std::int32_t frames = 0;
     bool ok = false;
     try {
         ParsedGif parsed;
-        if (!gifBytes_.empty()) parsed = ParseGifStream(gifBytes_);
+        if (!stream.empty()) parsed = ParseGifStream(stream);
         frames = static_cast<std::int32_t>(parsed.Animation.Frames.size());
         if (frames > 0) {
             animation_ = std::move(parsed.Animation);
-            building_ = FrameSource{gifBytes_, std::move(parsed.FrameSpans), {}};
+            building_ = FrameSource{stream, std::move(parsed.FrameSpans), {}};
             const std::uint64_t generation = loadGeneration_;
             bool first = true;
             ok = BuildFrames(first);
@@ -119,8 +122,8 @@ std::int32_t ucAniGIF::LoadGifStream(std::vector<std::uint8_t> bytes) {
     return frames;
 }
 
-bool ucAniGIF::FinishLoad(std::vector<std::uint8_t> bytes) {
-    if (LoadGifStream(std::move(bytes)) == 0) return false;
+bool ucAniGIF::FinishLoad(std::vector<std::uint8_t> bytes, std::span<const std::uint8_t> borrowed) {
+    if (LoadGifStream(std::move(bytes), borrowed) == 0) return false;
     if (stretch_ == StretchMode::Fit || stretch_ == StretchMode::Shrink ||
         stretch_ == StretchMode::Exact) {
         UserControl_Resize();

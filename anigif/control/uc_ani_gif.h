@@ -165,8 +165,10 @@ class ucAniGIF {
     enum class TimerMode { Stop, Play, Build };
 
     bool LoadFromBytes(std::span<const std::byte> bytes);
-    bool FinishLoad(std::vector<std::uint8_t> bytes);
-    std::int32_t LoadGifStream(std::vector<std::uint8_t> bytes);
+    // Loads `bytes`, or `borrowed` (read only during the call) when `bytes` is empty.
+    bool FinishLoad(std::vector<std::uint8_t> bytes, std::span<const std::uint8_t> borrowed = {});
+    std::int32_t LoadGifStream(std::vector<std::uint8_t> bytes,
+                               std::span<const std::uint8_t> borrowed = {});
     void ResetAnimation();
     void FailLoad();
     bool BuildFrames(bool& first);

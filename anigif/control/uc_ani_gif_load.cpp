@@ -12,9 +12,12 @@ bool ucAniGIF::LoadAnimatedGIF_File(const std::filesystem::path& FileName) {
 }
 
 bool ucAniGIF::LoadFromBytes(std::span<const std::byte> bytes) {
+    const auto* first = reinterpret_cast<const std::uint8_t*>(bytes.data());
+    // Built at once in run mode, the frames need the caller's bytes only during this call: no
+    // copy. Otherwise they are kept, for the frames built later or for saving.
+    if (host_.IsRunMode() && delayAnimation_ == 0) return FinishLoad({}, {first, bytes.size()});
     std::vector<std::uint8_t> copy;
     try {
-        const auto* first = reinterpret_cast<const std::uint8_t*>(bytes.data());
         copy.assign(first, first + bytes.size());
     } catch (const std::bad_alloc&) {
         copy = {};
