@@ -2,15 +2,20 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "raster/picture_rows.h"
-#include "raster/words4.h"
 
 namespace anigif {
 
 namespace {
 
-constexpr std::uint32_t kOne = 4096;  // a weight of 1
+constexpr std::uint32_t kOne = 256;  // a weight of 1: weight times channel fits 16 bits
+
+using Lanes8 = std::uint16_t __attribute__((vector_size(16)));  // two pixels, a channel a lane
+using Lanes4 = std::uint16_t __attribute__((vector_size(8)));   // one pixel
+using Bytes8 = std::uint8_t __attribute__((vector_size(8)));
+using Bytes4 = std::uint8_t __attribute__((vector_size(4)));
 
 // Target pixels [from, to) of a target `targetLength` long, mapped onto `sourceLength` source
 // pixels that start at `sourceStart` (counted from the far end when mirrored), kept inside
@@ -69,8 +74,6 @@ HalftoneRows::Taps BuildTaps(std::int64_t targetLength, std::int64_t sourceStart
     return taps;
 }
 
-Words4 Channels(std::uint32_t argb) { return (SplatWords4(argb) >> Words4{24, 16, 8, 0}) & 0xFF; }
-
 }  // namespace
 
 HalftoneRows::HalftoneRows(const PixelRect& dest, const Picture& picture, const PixelRect& source,
@@ -90,36 +93,51 @@ HalftoneRows::HalftoneRows(const PixelRect& dest, const Picture& picture, const 
     if (across_.highest < across_.lowest || down_.highest < down_.lowest) return;
     for (std::int32_t& i : across_.index) i -= static_cast<std::int32_t>(across_.lowest);
     const auto fetched = static_cast<std::size_t>(across_.highest - across_.lowest + 1);
-    fetched_.resize(fetched);
-    sums_.resize(4 * fetched);
+    fetched_.resize(fetched + fetched % 2);  // even: pixels are blended in pairs
+    sums_.resize(4 * fetched_.size());
     out_.resize(static_cast<std::size_t>(x1 - x0));
     empty_ = false;
 }
 
 const std::uint32_t* HalftoneRows::Row(std::int64_t y) {
     const auto v = static_cast<std::size_t>(y - y0_);
-    const std::size_t n = fetched_.size();
-    // Down first: the source rows of this target row blended, four channels a pixel.
+    const auto n = static_cast<std::size_t>(across_.highest - across_.lowest + 1);
+    // Down first: the source rows of this target row blended, four channels a pixel, two pixels
+    // at a time, rounded back to 8 bits a channel.
+    std::uint16_t* sums = sums_.data();
     for (std::uint32_t t = down_.begin[v]; t < down_.begin[v + 1]; ++t) {
         FetchArgbRow(picture_, down_.index[t], across_.lowest, static_cast<std::int32_t>(n),
                      fetched_.data());
-        const Words4 w = SplatWords4(down_.weight[t]);
+        const auto w = static_cast<std::uint16_t>(down_.weight[t]);
         const bool first = t == down_.begin[v];
-        for (std::size_t i = 0; i < n; ++i) {
-            const Words4 add = w * Channels(fetched_[i]);
-            StoreWords4(&sums_[4 * i], first ? add : LoadWords4(&sums_[4 * i]) + add);
+        for (std::size_t i = 0; i < n; i += 2) {
+            Bytes8 two;
+            std::memcpy(&two, &fetched_[i], sizeof two);  // fetched_ has room for an even count
+            Lanes8 add = w * __builtin_convertvector(two, Lanes8);
+            if (!first) {
+                Lanes8 acc;
+                std::memcpy(&acc, sums + 4 * i, sizeof acc);
+                add += acc;
+            }
+            std::memcpy(sums + 4 * i, &add, sizeof add);
         }
     }
-    // Then across, rounded back to 8 bits a channel.
-    const Words4 half = SplatWords4(1u << 19);
+    for (std::size_t i = 0; i < sums_.size(); i += 8) {
+        Lanes8 acc;
+        std::memcpy(&acc, sums + i, sizeof acc);
+        acc = (acc >> 8) + ((acc >> 7) & 1);  // rounded: the sum of weights is 256
+        std::memcpy(sums + i, &acc, sizeof acc);
+    }
+    // Then across.
     for (std::size_t u = 0; u < out_.size(); ++u) {
-        Words4 acc = half;
+        Lanes4 acc = {128, 128, 128, 128};
         for (std::uint32_t t = across_.begin[u]; t < across_.begin[u + 1]; ++t) {
-            acc += SplatWords4(across_.weight[t]) *
-                   (LoadWords4(&sums_[4 * std::size_t(across_.index[t])]) >> 4);
+            Lanes4 in;
+            std::memcpy(&in, sums + 4 * std::size_t(across_.index[t]), sizeof in);
+            acc += static_cast<std::uint16_t>(across_.weight[t]) * in;
         }
-        acc >>= 20;
-        out_[u] = acc[0] << 24 | acc[1] << 16 | acc[2] << 8 | acc[3];
+        const Bytes4 bytes = __builtin_convertvector(acc >> 8, Bytes4);
+        std::memcpy(&out_[u], &bytes, sizeof bytes);
     }
     return out_.data();
 }

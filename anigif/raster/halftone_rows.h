@@ -8,7 +8,8 @@
 namespace anigif {
 
 // The rows of a picture scaled onto target columns [X0, X1) and rows [Y0, Y1) of `dest`, as
-// premultiplied 0xAARRGGBB, in integer arithmetic: weights are in 4096ths and add up exactly.
+// premultiplied 0xAARRGGBB, in 16-bit integer arithmetic: weights are in 256ths and add up
+// exactly.
 class HalftoneRows {
   public:
     HalftoneRows(const PixelRect& dest, const Picture& picture, const PixelRect& source,
@@ -32,7 +33,7 @@ class HalftoneRows {
     bool empty_ = true;
     Taps across_, down_;
     std::vector<std::uint32_t> fetched_;  // one source row as colours
-    std::vector<std::uint32_t> sums_;     // four channels per fetched pixel
+    std::vector<std::uint16_t> sums_;     // four channels per fetched pixel
     std::vector<std::uint32_t> out_;
 };
 

@@ -22,7 +22,8 @@ inline void FetchArgbRow(const Picture& p, std::int64_t y, std::int64_t x, std::
         return;
     }
     const std::uint8_t* m = p.Mask.Row(y) + x;
-    for (std::int32_t i = 0; i < n; ++i) out[i] = m[i] ? 0u : c[i] | 0xFF000000u;
+    // Without branches: the mask's 1 clears the pixel.
+    for (std::int32_t i = 0; i < n; ++i) out[i] = (c[i] | 0xFF000000u) & (m[i] - 1u);
 }
 
 }  // namespace anigif
