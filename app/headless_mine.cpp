@@ -33,8 +33,32 @@ void HeadlessView::ListClear() {
     parent_ = -1;
 }
 
+namespace {
+
+// Status lines carry keywords and a server's words; raw, an escape sequence in them would command
+// the terminal (set its title, move the cursor). C0 controls and DEL are shown as their Unicode
+// pictures, the C1 controls (which some terminals obey as well) as <XX>.
+QString ControlsVisible(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (const QChar ch : text) {
+        const char16_t c = ch.unicode();
+        if (c < 0x20)
+            out += QChar(0x2400 + c);
+        else if (c == 0x7F)
+            out += QChar(0x2421);
+        else if (c >= 0x80 && c <= 0x9F)
+            out += QStringLiteral("<%1>").arg(c, 2, 16).toUpper();
+        else
+            out += ch;
+    }
+    return out;
+}
+
+}  // namespace
+
 void HeadlessView::Print(const QString& line) {
-    std::fputs((line + u'\n').toUtf8().constData(), status_);
+    std::fputs((ControlsVisible(line) + u'\n').toUtf8().constData(), status_);
     std::fflush(status_);
 }
 
@@ -50,11 +74,12 @@ void HeadlessView::PageJudged(const mining::PageReport& report) {
 void HeadlessView::PageDone(const mining::PageReport& report) {
     parent_ = -1;
     if (verbose_) {
-        QString line = QStringLiteral("page: %1, %2 found, %3 added: %4")
+        QString line = QStringLiteral("page: %1, %2 found, %3 added")
                            .arg(mining::OutcomeName(report.outcome))
                            .arg(report.candidates)
-                           .arg(report.added)
-                           .arg(report.keyword);
+                           .arg(report.added);
+        if (report.tooLong > 0) line += QStringLiteral(", %1 too long").arg(report.tooLong);
+        line += QStringLiteral(": ") + report.keyword;
         if (!report.error.isEmpty()) line += QStringLiteral(" (%1)").arg(report.error);
         Print(line);
     }

@@ -1,5 +1,6 @@
 #include "mining_run.h"
 
+#include "candidate_rule.h"
 #include "candidates.h"
 
 namespace mining {
@@ -109,7 +110,10 @@ void MiningRun::MineEngine(Engine engine, const QString& engineMarker) {
     if (report.fetched && report.outcome != PageOutcome::Blocked) {
         const QStringList candidates = CutCandidates(*page.text, report.marker);
         report.candidates = static_cast<int>(candidates.size());
-        for (const QString& candidate : candidates) {
+        for (const QString& raw : candidates) {
+            const auto [candidate, fate] = TakeCandidate(raw);
+            if (fate == CandidateFate::TooLong) ++report.tooLong;
+            if (fate != CandidateFate::Keyword) continue;
             if (view_.List().contains(candidate)) continue;
             if (!PassesFilter(candidate, view_.FilterTicked(), view_.KeyText())) continue;
             if (view_.List().isFull()) break;  // further pages could add nothing either

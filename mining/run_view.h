@@ -19,6 +19,7 @@ struct PageReport {
     QString error;       // the network layer's words when the fetch failed
     int candidates = 0;  // cut from the page, repeats included
     int added = 0;
+    int tooLong = 0;  // candidates skipped for their length
 };
 
 // What a mining run reads from and writes to its surroundings: the main window, or the headless

@@ -151,6 +151,16 @@ TEST(HeadlessMine, LimitEndsTheRunAtThatManyKeywords) {
     EXPECT_TRUE(m.says("恭喜！全部挖掘完成。共挖掘长尾词4条"));
 }
 
+TEST(HeadlessMine, VerboseLinesShowControlsAndCountOverlongCandidates) {
+    Rig rig;
+    const QString keyword = QStringLiteral("a\x1b]0;t\x07\x7f\u009b\tb");
+    rig.offer(keyword, {QString(1025, u'x'), "c"});
+    const Mined m = rig.mine({keyword, "--verbose"});
+    EXPECT_TRUE(m.says("page: ok, 2 found, 1 added, 1 too long: a␛]0;t␇␡<9B>␉b"))
+        << m.err.constData();
+    EXPECT_FALSE(m.err.contains('\x1b'));
+}
+
 TEST(HeadlessMine, MarkerReplacesTheEnginesWhenItsPageChanged) {
     Rig rig;
     rig.server.setPage(sim::Engine::Baidu, "k",
@@ -175,7 +185,7 @@ TEST(HeadlessMine, CsvAndJsonCarryTheTree) {
         {"2", "say \"hi\"", "1", "R", "baidu"},
         {"3", "C", "1", "R", "baidu"},
         {"4", "D", "2", "a,b", "baidu"},
-        {"5", "line\nbreak", "2", "C", "baidu"},
+        {"5", "line break", "2", "C", "baidu"},  // a line break is no part of a keyword
     };
 
     const Mined json = rig.mine({"R", "--format", "json"});

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "mining/candidate_rule.h"
 #include "mining/candidates.h"
 #include "mining/engine.h"
 
@@ -24,7 +25,7 @@ TEST(CutCandidates, EdgeShapesOfChunks) {
     EXPECT_EQ(CutCandidates(m + "\"u\">ab>cd<", m), QStringList{"ab"});
     // The candidate runs to the end of the chunk, never into the next marker.
     EXPECT_EQ(CutCandidates(m + "\"u\">tail" + m + "\"v\">x<", m), (QStringList{"tail", "x"}));
-    // Entities stay as they are.
+    // Cutting keeps character references; TakeCandidate decodes them.
     EXPECT_EQ(CutCandidates(m + "\"u\">a&amp;b</a>", m), QStringList{"a&amp;b"});
     // An empty marker selects nothing.
     EXPECT_TRUE(CutCandidates(QStringLiteral("<a>x</a>"), QString()).isEmpty());
@@ -54,4 +55,38 @@ TEST(SearchUrl, EnginePathsAndPercentEncodedKeyword) {
     hosts.baidu = QUrl(QStringLiteral("http://127.0.0.1:8080/"));
     EXPECT_EQ(SearchUrl(hosts, Engine::Baidu, QStringLiteral("k")).toEncoded(),
               QByteArray("http://127.0.0.1:8080/s?wd=k"));
+}
+
+TEST(TakeCandidate, ReferencesDecodedControlsBlankedEmptyAndOverlongSkipped) {
+    using F = CandidateFate;
+    const QString x1024(kMaxKeywordLength, u'x');
+    QString emoji1024;
+    for (int i = 0; i < kMaxKeywordLength; ++i) emoji1024 += QStringLiteral("😀");
+    const struct {
+        QString raw;
+        QString text;
+        CandidateFate fate;
+    } cases[] = {
+        {"A&amp;B", "A&B", F::Keyword},
+        {"&quot;x&quot; &lt;b&gt; &apos;", "\"x\" <b> '", F::Keyword},
+        {"&#25163;&#x673A;&#X41;&#x1F600;", QStringLiteral("手机A😀"), F::Keyword},
+        {"&amp;lt;", "&lt;", F::Keyword},                      // one pass, as a browser shows it
+        {" a&nbsp;", QStringLiteral(" a\u00A0"), F::Keyword},  // never trimmed
+        {"AT&T &bogus; &Amp; &#; &#x; &#12a; & ;", "AT&T &bogus; &Amp; &#; &#x; &#12a; & ;",
+         F::Keyword},
+        {"&#150;&#0;&#xD800;&#x110000;&#99999999999;",
+         QStringLiteral("\u2013\uFFFD\uFFFD\uFFFD\uFFFD"), F::Keyword},
+        {QStringLiteral("a\r\nb\x1b]0;t\x07\x7f|&#10;&#x1b;&#127;"), "a  b ]0;t  |   ", F::Keyword},
+        {"", "", F::Empty},
+        {x1024, x1024, F::Keyword},
+        {x1024 + u'x', "", F::TooLong},
+        {emoji1024, emoji1024, F::Keyword},  // characters, not UTF-16 units
+        {QString("&amp;").repeated(kMaxKeywordLength), QString(kMaxKeywordLength, u'&'),
+         F::Keyword},
+    };
+    for (const auto& c : cases) {
+        const Candidate got = TakeCandidate(c.raw);
+        EXPECT_EQ(got.text, c.text) << c.raw.left(40).toStdString();
+        EXPECT_EQ(got.fate, c.fate) << c.raw.left(40).toStdString();
+    }
 }

@@ -37,6 +37,8 @@ class ListView : public RunView {
     void SetStatus(const QString& t) override { statuses << t; }
     void SetStartEnabled(bool) override {}
     void ShowMessage(const QString&) override {}
+    void PageDone(const PageReport& r) override { tooLong += r.tooLong; }
+    int tooLong = 0;
 };
 
 // What a breadth-first run over the server's keyword graph must list.
@@ -174,6 +176,21 @@ TEST(MiningRun, ResultFileFollowsTheListAndTheKeywordBox) {
               QByteArray("A\r\nB\r\na/b\r\nD\r\nC\r\n"));
     // To the disk once a page, not once an addition: A's file whole, then A's page; Z's file whole.
     EXPECT_EQ(rig.run->Writer().syncs(), 3);
+}
+
+TEST(MiningRun, CandidatesAreTakenAsTheEngineShowedThemInListAndFile) {
+    QTemporaryDir dir;
+    Rig rig;
+    rig.view.key = "k";
+    rig.view.folder = dir.path();
+    rig.view.filter = true;
+    rig.server.setPage(sim::Engine::Baidu, "k",
+                       BaiduPage({"k&amp;1", "", "k&1", "k\r\n2", "k" + QString(1024, u'x')}));
+    rig.run->CmdStart_Click();
+    EXPECT_EQ(rig.view.list.entries(), (QStringList{"k", "k&1", "k  2"}));
+    EXPECT_EQ(ReadAll(dir.filePath("长尾关键词：k.txt")), QByteArray("k\r\nk&1\r\nk  2\r\n"));
+    EXPECT_EQ(rig.view.tooLong, 1);
+    EXPECT_EQ(rig.fetched(), (QStringList{"0:k", "0:k&1", "0:k  2"}));
 }
 
 TEST(MiningRun, StopsAddingAtTheListLimit) {
