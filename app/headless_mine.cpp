@@ -107,5 +107,5 @@ int RunHeadlessMine(const CommandLine& cl, std::FILE* out, std::FILE* status,
     const QByteArray listing = ExportList(view.Tree(), cl.format);
     std::fwrite(listing.constData(), 1, static_cast<size_t>(listing.size()), out);
     std::fflush(out);
-    return run.Summary().Fetched() > 0 ? 0 : 1;
+    return run.Summary().Fetched() > 0 && run.FileTrouble().isEmpty() ? 0 : 1;
 }

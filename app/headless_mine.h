@@ -59,6 +59,7 @@ class HeadlessView final : public mining::RunView {
 };
 
 // Runs `quelvo mine`; the final list goes to `out` in the chosen format, the status lines and the
-// summary to `status`. Returns the exit status: 0, or 1 when no page at all could be fetched.
+// summary to `status`. Returns the exit status: 0, or 1 when no page at all could be fetched or
+// the result file does not hold the list.
 int RunHeadlessMine(const CommandLine& cl, std::FILE* out, std::FILE* status,
                     int transferTimeoutMs = web::ModHttp::kDefaultTransferTimeoutMs);

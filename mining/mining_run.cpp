@@ -1,9 +1,45 @@
 #include "mining_run.h"
 
+#include <cerrno>
+#include <cstring>
+
 #include "candidate_rule.h"
 #include "candidates.h"
 
 namespace mining {
+
+namespace {
+
+QString WriteErrorReason(int error) {
+    switch (error) {
+        case ENOSPC:
+            return QStringLiteral("磁盘已满");
+        case EDQUOT:
+            return QStringLiteral("超出磁盘配额");
+        case EROFS:
+            return QStringLiteral("磁盘只读");
+        case EACCES:
+        case EPERM:
+            return QStringLiteral("没有写入权限");
+        case ENOENT:
+        case ENOTDIR:
+            return QStringLiteral("文件夹不存在");
+        case ENAMETOOLONG:
+            return QStringLiteral("文件名太长");
+        case EISDIR:
+            return QStringLiteral("同名文件夹已存在");
+        case EIO:
+            return QStringLiteral("磁盘读写错误");
+        default:
+            return QString::fromLocal8Bit(std::strerror(error));
+    }
+}
+
+}  // namespace
+
+QString WriteFailureText(const QString& path, int error) {
+    return QStringLiteral("无法写入结果文件（%1）：%2").arg(WriteErrorReason(error), path);
+}
 
 QString ProgressText(const QString& keyword, int count) {
     return QStringLiteral("当前正在挖掘 [ ") + keyword +
@@ -36,6 +72,7 @@ void MiningRun::CmdStart_Click() {
     stopFlag_ = 0;
     mineIndex_ = 0;
     summary_ = {};
+    fileTrouble_.clear();
     ++generation_;
     if (loopActive_) {
         // The previous run still waits for its last page: drop that page, and let the loop that
@@ -48,7 +85,7 @@ void MiningRun::CmdStart_Click() {
 
 void MiningRun::CmdStop_Click() {
     stopFlag_ = 1;
-    writer_.Flush();
+    FlushResults();
     if (!closing_) view_.SetStartEnabled(true);
 }
 
@@ -123,7 +160,7 @@ void MiningRun::MineEngine(Engine engine, const QString& engineMarker) {
         }
         // Every addition is in the file already; one flush a page keeps the disk off the run's
         // pace.
-        writer_.Flush();
+        FlushResults();
     }
     view_.PageDone(report);
 }
@@ -133,8 +170,12 @@ bool MiningRun::NextKeyword() {
     const ResultList& list = view_.List();
     const int count = list.size();
     if (mineIndex_ > count - 1 || stopFlag_ == 1 || list.isFull()) {
-        writer_.Flush();
-        view_.SetStatus(RunEndText(summary_, count, stopFlag_ == 1));
+        // A file that failed is tried once more: the folder may be back, the disk freed.
+        if (!fileTrouble_.isEmpty() && !TrimBlanks(view_.FolderText()).isEmpty()) SaveResults();
+        FlushResults();
+        view_.SetStatus(fileTrouble_.isEmpty()
+                            ? RunEndText(summary_, count, stopFlag_ == 1)
+                            : fileTrouble_ + QStringLiteral("。共挖掘长尾词%1条").arg(count));
         view_.SetStartEnabled(true);
         return false;
     }
@@ -143,9 +184,26 @@ bool MiningRun::NextKeyword() {
 }
 
 void MiningRun::SaveResults() {
-    const std::optional<QString> name = ResultFileName(view_.FolderText(), view_.KeyText());
-    if (!name) return;  // no file can carry this name; the keyword stays listed
-    writer_.Save(*name, view_.List());
+    const QString folder = view_.FolderText();
+    const QString keyword = view_.KeyText();
+    const std::optional<QString> name = ResultFileName(folder, keyword);
+    filePath_ = name.value_or(folder + u'/' + QStringLiteral("长尾关键词：") + keyword);
+    // A keyword with "/" cannot name a file here; the keyword stays listed.
+    if (!name) return NoteFileTrouble(ENOENT);
+    if (!writer_.Save(*name, view_.List())) return NoteFileTrouble(writer_.error());
+    fileTrouble_.clear();
+}
+
+void MiningRun::FlushResults() {
+    if (!writer_.Flush()) NoteFileTrouble(writer_.error());
+}
+
+void MiningRun::NoteFileTrouble(int error) {
+    const QString text = WriteFailureText(filePath_, error);
+    // Said once, not once a keyword; every later addition tries the file again.
+    if (text == fileTrouble_) return;
+    fileTrouble_ = text;
+    if (!closing_) view_.SetStatus(text);
 }
 
 }  // namespace mining

@@ -16,6 +16,8 @@ namespace mining {
 
 QString ProgressText(const QString& keyword, int count);
 QString CompletionText(int count);
+// The status line when the result file cannot be written: why (errno), and where.
+QString WriteFailureText(const QString& path, int error);
 
 // The run of one main window: start, step, next keyword, stop. The run is a loop, so its call
 // depth does not grow with the keywords processed; a fetch runs the event loop, so every handler
@@ -42,6 +44,8 @@ class MiningRun {
     const ResultFileWriter& Writer() const { return writer_; }
     // The pages of the current (or last) run by outcome.
     const RunSummary& Summary() const { return summary_; }
+    // What keeps the result file from holding the list, or empty while it does.
+    const QString& FileTrouble() const { return fileTrouble_; }
 
   private:
     void RunLoop();
@@ -52,6 +56,8 @@ class MiningRun {
     bool NextKeyword();
     void Dispatch();
     void SaveResults();
+    void FlushResults();
+    void NoteFileTrouble(int error);
 
     RunView& view_;
     EngineHosts hosts_;
@@ -59,6 +65,8 @@ class MiningRun {
     FetchAborter abort_;
     ResultFileWriter writer_;
     RunSummary summary_;
+    QString filePath_;     // the result file last written to
+    QString fileTrouble_;  // the failure said last, until a write succeeds
     qint16 mineIndex_ = 0;
     qint16 stopFlag_ = 0;
     std::uint64_t generation_ = 0;  // one per start, so a restarted run drops the old page

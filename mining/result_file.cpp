@@ -95,6 +95,7 @@ bool ResultFileWriter::Flush() {
     if (fd_ < 0 || !dirty_) return true;
     dirty_ = false;
     if (Sync(fd_)) return true;
+    error_ = errno;
     // The disk now holds an unknown tail; the next save writes the whole list afresh.
     Close();
     return false;
@@ -139,8 +140,13 @@ bool ResultFileWriter::Append(const ResultList& list) {
     if (written_ == list.size()) return true;
     const QByteArray bytes = Encode(list.entries(), written_);
     if (!WriteAll(fd_, bytes)) {
-        dirty_ = false;  // nothing worth a flush: the tail is unknown
-        Close();
+        error_ = errno;
+        // Back to the last whole line, so the file never ends in half a keyword and the next
+        // addition appends again; where even that fails, the next save writes the file whole.
+        if (::ftruncate(fd_, size_) != 0 || ::lseek(fd_, size_, SEEK_SET) != size_) {
+            dirty_ = false;
+            Close();
+        }
         return false;
     }
     dirty_ = true;
@@ -153,17 +159,20 @@ bool ResultFileWriter::Append(const ResultList& list) {
 bool ResultFileWriter::Rewrite(const QByteArray& target, const ResultList& list) {
     struct stat existing {};
     const bool exists = ::stat(target.constData(), &existing) == 0;
-    if (exists && (S_ISDIR(existing.st_mode) || ::access(target.constData(), W_OK) != 0))
-        return false;  // a read-only file stays as the user left it
+    if (exists && S_ISDIR(existing.st_mode)) return Failed(EISDIR);
+    // A read-only file stays as the user left it.
+    if (exists && ::access(target.constData(), W_OK) != 0) return Failed(errno);
 
     const QByteArray bytes = Encode(list.entries(), 0);
     int fd = ReplaceWhole(target, bytes, exists ? &existing : nullptr);
     if (fd == kFolderRefused) fd = RewriteInPlace(target, bytes);
     struct stat st {};
-    if (fd < 0 || ::fstat(fd, &st) != 0) {
-        if (fd >= 0) ::close(fd);
-        return false;
+    if (fd >= 0 && ::fstat(fd, &st) != 0) {
+        error_ = errno;
+        ::close(fd);
+        fd = kWriteFailed;
     }
+    if (fd < 0) return false;
 
     fd_ = fd;
     target_ = target;
@@ -177,20 +186,41 @@ bool ResultFileWriter::Rewrite(const QByteArray& target, const ResultList& list)
     return true;
 }
 
+bool ResultFileWriter::Failed(int error) {
+    error_ = error;
+    return false;
+}
+
+namespace {
+
+// The folder, not the disk, says no: the file itself may still be writable in place. Anything
+// else (a full disk, no inode left, a read-only file system, a name too long) would fail in place
+// just the same, after emptying the file.
+bool FolderRefuses(int error) { return error == EACCES || error == EPERM || error == EBUSY; }
+
+}  // namespace
+
 int ResultFileWriter::ReplaceWhole(const QByteArray& target, const QByteArray& bytes,
                                    const struct stat* existing) {
     const QByteArray temp = SaveTempPath(target);
     ::unlink(temp.constData());  // left by a crash between creating it and renaming it
     const int fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) return kFolderRefused;
+    if (fd < 0) {
+        error_ = errno;
+        return FolderRefuses(error_) ? kFolderRefused : kWriteFailed;
+    }
     // Synced before the rename, so a power cut leaves the old file or the new one, never an
     // empty one.
     int outcome = fd;
     if (!WriteAll(fd, bytes) || !Sync(fd)) {
-        outcome = kWriteFailed;  // a full disk: writing the file in place would only truncate it
+        error_ = errno;
+        outcome = kWriteFailed;
     } else {
         if (existing) ::fchmod(fd, existing->st_mode & 07777);
-        if (::rename(temp.constData(), target.constData()) != 0) outcome = kFolderRefused;
+        if (::rename(temp.constData(), target.constData()) != 0) {
+            error_ = errno;
+            outcome = FolderRefuses(error_) ? kFolderRefused : kWriteFailed;
+        }
     }
     if (outcome != fd) {
         ::close(fd);
@@ -201,11 +231,16 @@ int ResultFileWriter::ReplaceWhole(const QByteArray& target, const QByteArray& b
     return fd;
 }
 
-// Truncating first may leave a short file after a power cut, so this is only the fallback.
+// Only where the folder refuses a new file. The new text is written over the old and the tail cut
+// only then, so that at no moment (a kill, a full disk) does the file hold less than before.
 int ResultFileWriter::RewriteInPlace(const QByteArray& target, const QByteArray& bytes) {
-    const int fd = ::open(target.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) return kWriteFailed;
-    if (!WriteAll(fd, bytes) || !Sync(fd)) {
+    const int fd = ::open(target.constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        error_ = errno;
+        return kWriteFailed;
+    }
+    if (!WriteAll(fd, bytes) || !Sync(fd) || ::ftruncate(fd, bytes.size()) != 0 || !Sync(fd)) {
+        error_ = errno;
         ::close(fd);
         return kWriteFailed;
     }

@@ -31,7 +31,8 @@ QByteArray SaveTempPath(const QByteArray& target);
 // changed, deleted or replaced behind our back) writes the whole list to a temporary file that then
 // replaces the old one, so a crash never leaves a truncated file, only at worst a partial last
 // line. Where the folder refuses the temporary file or the rename (the user may write the file but
-// not its folder), the file is rewritten in place instead.
+// not its folder), the file is rewritten in place instead, never truncated first. A full disk is
+// no such refusal: the file then stays as it was until space returns.
 //
 // Appended lines reach the disk at Flush (or Close): a flush per addition would make the disk, not
 // the network, the pace of a run. A power cut loses at most the lines since the last flush.
@@ -42,10 +43,13 @@ class ResultFileWriter {
     ResultFileWriter(const ResultFileWriter&) = delete;
     ResultFileWriter& operator=(const ResultFileWriter&) = delete;
 
-    // False when the file system refuses (missing folder, read-only file, bad name, full disk).
+    // False when the file system refuses (missing folder, read-only file, bad name, full disk);
+    // error() then says why. The next Save tries again.
     bool Save(const QString& path, const ResultList& list);
     // Makes the lines written so far durable; false when the disk refused them.
     bool Flush();
+    // The errno of the last failure.
+    int error() const { return error_; }
     // Flushes, then lets go of the file.
     void Close();
 
@@ -56,6 +60,7 @@ class ResultFileWriter {
 
   private:
     bool Rewrite(const QByteArray& target, const ResultList& list);
+    bool Failed(int error);
     // Outcomes of the two ways of writing the whole file, besides the open descriptor.
     static constexpr int kFolderRefused = -1;  // no temporary file or no rename: try in place
     static constexpr int kWriteFailed = -2;
@@ -79,6 +84,7 @@ class ResultFileWriter {
     std::uint64_t bytesWritten_ = 0;
     int rewrites_ = 0;
     int syncs_ = 0;
+    int error_ = 0;
     bool dirty_ = false;  // appended lines not yet flushed
 };
 

@@ -161,6 +161,18 @@ TEST(HeadlessMine, VerboseLinesShowControlsAndCountOverlongCandidates) {
     EXPECT_FALSE(m.err.contains('\x1b'));
 }
 
+TEST(HeadlessMine, AResultFileThatCannotBeWrittenIsSaidWithItsPathAndExits1) {
+    QTemporaryDir dir;
+    Rig rig;
+    rig.offer("k", {"a", "b"});
+    const QString path = dir.filePath("gone/长尾关键词：k.txt");
+    const Mined m = rig.mine({"k", "--out", dir.filePath("gone")});
+    EXPECT_EQ(m.status, 1);
+    // Once when it happened (not once a keyword), once more at the end with the count.
+    EXPECT_EQ(m.err.count("无法写入结果文件（文件夹不存在）：" + path.toUtf8() + "\n"), 1);
+    EXPECT_TRUE(m.says("无法写入结果文件（文件夹不存在）：" + path.toUtf8() + "。共挖掘长尾词3条"));
+}
+
 TEST(HeadlessMine, MarkerReplacesTheEnginesWhenItsPageChanged) {
     Rig rig;
     rig.server.setPage(sim::Engine::Baidu, "k",

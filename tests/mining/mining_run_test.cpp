@@ -11,6 +11,7 @@
 #include "mining/mining_run.h"
 #include "sim/sim_server.h"
 #include "support/engine_pages.h"
+#include "support/small_disk.h"
 #include "web/mod_http.h"
 
 using namespace mining;
@@ -191,6 +192,29 @@ TEST(MiningRun, CandidatesAreTakenAsTheEngineShowedThemInListAndFile) {
     EXPECT_EQ(ReadAll(dir.filePath("长尾关键词：k.txt")), QByteArray("k\r\nk&1\r\nk  2\r\n"));
     EXPECT_EQ(rig.view.tooLong, 1);
     EXPECT_EQ(rig.fetched(), (QStringList{"0:k", "0:k&1", "0:k  2"}));
+}
+
+// The status line says it once; every addition tries again, so the file is whole once space
+// returns.
+TEST(MiningRun, AFullDiskIsSaidOnceAndTheFileIsWholeOnceSpaceReturns) {
+    SmallDisk disk(4, 3);
+    if (!disk.ok()) GTEST_SKIP() << "mounting a small tmpfs needs root";
+    Rig rig(true);
+    rig.server.setEngineOptions({8, 3, sim::BodyCharset::Utf8, 0});
+    rig.view.key = QStringLiteral("手机");
+    rig.view.folder = disk.path();
+    int pages = 0;
+    QObject::connect(&rig.server, &sim::SimServer::engineRequestReceived, &rig.server, [&] {
+        if (++pages == 60) {
+            EXPECT_TRUE(disk.Grow(256, 8));
+        }
+    });
+    rig.run->CmdStart_Click();
+    const QString path = disk.filePath("长尾关键词：手机.txt");
+    EXPECT_EQ(rig.view.statuses.filter(QStringLiteral("无法写入结果文件")),
+              QStringList{"无法写入结果文件（磁盘已满）：" + path});
+    EXPECT_EQ(ReadAll(path), (rig.view.list.entries().join("\r\n") + "\r\n").toUtf8());
+    EXPECT_EQ(rig.view.statuses.last(), CompletionText(rig.view.list.size()));
 }
 
 TEST(MiningRun, StopsAddingAtTheListLimit) {

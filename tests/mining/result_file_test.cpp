@@ -9,9 +9,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <functional>
 
 #include "mining/result_file.h"
+#include "support/small_disk.h"
 
 using namespace mining;
 
@@ -186,4 +188,35 @@ TEST(ResultFileWriter, Gb18030BytesForChineseLocales) {
     EXPECT_TRUE(bytes.startsWith(QByteArray("\xD6\xD0\xCE\xC4\r\n")));
     QStringDecoder back("GB18030");
     EXPECT_EQ(QString(back.decode(bytes)), QStringLiteral("中文\r\n😀\r\n"));
+}
+
+// A full disk ends an addition at the last whole line and never empties the file to write it in
+// place; once space returns the file is written whole.
+TEST(ResultFileWriter, AFullDiskLeavesWholeLinesAndNeverTheFileShorter) {
+    SmallDisk disk(4, 2);  // one page; one inode for the file, none for a temporary one
+    if (!disk.ok()) GTEST_SKIP() << "mounting a small tmpfs needs root";
+    const QString path = disk.filePath("r.txt");
+    ResultFileWriter writer("UTF-8");
+    ResultList list = ListOf({"first"});
+    ASSERT_TRUE(writer.Save(path, list));
+    const QString line(700, u'x');
+    QByteArray whole = "first\r\n";
+    for (int i = 0; writer.Save(path, list); ++i) {
+        whole = ReadAll(path);
+        ASSERT_TRUE(list.append(line + QChar(u'a' + i)));
+    }
+    EXPECT_EQ(writer.error(), ENOSPC);
+    EXPECT_EQ(ReadAll(path), whole);
+    EXPECT_EQ(whole.size() % 703, 7);  // whole lines only
+
+    list.clear();  // a new list is written whole, through a temporary file there is no inode for
+    for (int i = 0; i < 20; ++i) list.append(line + QChar(u'a' + i));
+    EXPECT_FALSE(writer.Save(path, list));
+    EXPECT_EQ(writer.error(), ENOSPC);
+    EXPECT_EQ(ReadAll(path), whole);
+
+    ASSERT_TRUE(disk.Grow(64, 4));
+    ASSERT_TRUE(writer.Save(path, list));
+    EXPECT_EQ(ReadAll(path), (list.entries().join("\r\n") + "\r\n").toUtf8());
+    EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"r.txt"});
 }
