@@ -86,11 +86,12 @@ void HeadlessView::PageDone(const mining::PageReport& report) {
     if (report.outcome == mining::PageOutcome::Blocked && stopWhenBlocked_ && stop_) stop_();
 }
 
-int RunHeadlessMine(const CommandLine& cl, std::FILE* out, std::FILE* status,
-                    int transferTimeoutMs) {
+int RunHeadlessMine(const CommandLine& cl, std::FILE* out, std::FILE* status, int transferTimeoutMs,
+                    int pageDeadlineMs) {
     HeadlessView view(cl, status);
     web::ModHttp http;
     http.setTransferTimeoutMs(transferTimeoutMs);
+    http.setPageDeadlineMs(pageDeadlineMs);
     Pacer pacer(cl.delayMs);
     const auto fetch = [&](const QUrl& url) {
         pacer.Wait();

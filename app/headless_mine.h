@@ -62,4 +62,5 @@ class HeadlessView final : public mining::RunView {
 // summary to `status`. Returns the exit status: 0, or 1 when no page at all could be fetched or
 // the result file does not hold the list.
 int RunHeadlessMine(const CommandLine& cl, std::FILE* out, std::FILE* status,
-                    int transferTimeoutMs = web::ModHttp::kDefaultTransferTimeoutMs);
+                    int transferTimeoutMs = web::ModHttp::kDefaultTransferTimeoutMs,
+                    int pageDeadlineMs = web::ModHttp::kDefaultPageDeadlineMs);

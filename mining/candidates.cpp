@@ -10,8 +10,12 @@ QStringList CutCandidates(const QString& page, const QString& marker) {
         const qsizetype chunkStart = pos + marker.size();
         const qsizetype next = page.indexOf(marker, chunkStart);
         const qsizetype chunkEnd = next < 0 ? page.size() : next;
-        const qsizetype gt = page.indexOf(u'>', chunkStart);
-        if (gt >= 0 && gt < chunkEnd) {
+        // Looked for within the chunk only: a marker without ">" would otherwise send the search
+        // to the end of the page each time, quadratic in the page.
+        const qsizetype inChunk =
+            QStringView(page).sliced(chunkStart, chunkEnd - chunkStart).indexOf(u'>');
+        const qsizetype gt = inChunk < 0 ? -1 : chunkStart + inChunk;
+        if (gt >= 0) {
             qsizetype end = gt + 1;
             while (end < chunkEnd && page[end] != u'<' && page[end] != u'>') ++end;
             out.append(page.mid(gt + 1, end - gt - 1));

@@ -67,9 +67,9 @@ void SimServer::setFaultFor(const QString& keyword, Fault fault, int httpStatus)
     }
 }
 
-void SimServer::setPage(Engine engine, const QString& keyword, const QByteArray& body, int status) {
-    // The caller chose the bytes, so the header names no charset and the client has to look.
-    pages_[{engine, keyword}] = Reply{status, QByteArrayLiteral("text/html"), body, {}};
+void SimServer::setPage(Engine engine, const QString& keyword, const QByteArray& body, int status,
+                        const QByteArray& contentType) {
+    pages_[{engine, keyword}] = Reply{status, contentType, body, {}};
 }
 
 QList<RequestRecord> SimServer::requests() const { return requests_; }

@@ -51,8 +51,10 @@ class SimServer : public QObject {
     // Fault for requests of this keyword only (any engine); it takes precedence over setFault.
     void setFaultFor(const QString& keyword, Fault fault, int httpStatus = 500);
     // A canned page for one engine and keyword, served instead of the keyword graph's page; it is
-    // labelled text/html with no charset, so the client has to judge the bytes itself.
-    void setPage(Engine engine, const QString& keyword, const QByteArray& body, int status = 200);
+    // labelled text/html with no charset unless one is given, so the client has to judge the
+    // bytes itself.
+    void setPage(Engine engine, const QString& keyword, const QByteArray& body, int status = 200,
+                 const QByteArray& contentType = QByteArrayLiteral("text/html"));
 
     QList<RequestRecord> requests() const;
     void clearRequests();

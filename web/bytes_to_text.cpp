@@ -38,6 +38,16 @@ QString BytesToText(const QByteArray& body) {
     return gbk.decode(body);
 }
 
+QString PageText(const QByteArray& body, const QByteArray& contentType) {
+    const QByteArray charset = CharsetOf(contentType).toLower();
+    // Invalid bytes become U+FFFD: one bad byte must not turn a whole UTF-8 page into mojibake.
+    if (charset == "utf-8" || charset == "utf8")
+        return QStringDecoder(QStringDecoder::Utf8).decode(body);
+    if (charset == "gbk" || charset == "gb2312") return ChineseDecoder().decode(body);
+    if (charset == "gb18030") return QStringDecoder("GB18030").decode(body);
+    return BytesToText(body);
+}
+
 QString ResponseText(const QByteArray& body, const QByteArray& contentType) {
     const QByteArray charset = CharsetOf(contentType);
     if (!charset.isEmpty()) {

@@ -3,6 +3,7 @@
 #include <QEventLoop>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -132,7 +133,17 @@ HttpResult ModHttp::Get(const QUrl& url) {
     });
     QObject::connect(reply, &QNetworkReply::redirected, &loop,
                      [&result](const QUrl& to) { result.redirects.append(to); });
+    bool pastDeadline = false;
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, &loop, [&] {
+        pastDeadline = true;
+        body.clear();
+        reply->abort();
+    });
+    deadline.start(pageDeadlineMs_);
     if (!reply->isFinished()) loop.exec();
+    deadline.stop();
 
     std::erase_if(replies_,
                   [&](const QPointer<QNetworkReply>& r) { return r.isNull() || r == reply; });
@@ -153,6 +164,11 @@ HttpResult ModHttp::Get(const QUrl& url) {
     result.status = status.isValid() ? status.toInt() : 0;
     result.contentType = reply->header(QNetworkRequest::ContentTypeHeader).toByteArray();
 
+    if (pastDeadline) {
+        result.error = QStringLiteral("page not whole after %1 ms").arg(pageDeadlineMs_);
+        result.failure = Failure::TimedOut;
+        return result;
+    }
     if (tooLarge) {
         result.error = QStringLiteral("body larger than %1 bytes").arg(kMaxBodyBytes);
         result.failure = Failure::TooLarge;
@@ -185,7 +201,7 @@ std::optional<QString> ModHttp::GetHtml(const QUrl& url) { return GetPage(url).t
 FetchedPage ModHttp::GetPage(const QUrl& url) {
     HttpResult r = Get(url);
     FetchedPage page;
-    if (r.ok) page.text = BytesToText(r.body);
+    if (r.ok) page.text = PageText(r.body, r.contentType);
     page.failure = r.failure;
     page.status = r.status;
     page.redirects = std::move(r.redirects);

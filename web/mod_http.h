@@ -32,6 +32,9 @@ struct HttpResult {
 // Decodes bytes as UTF-8 or GBK by looking at the bytes themselves.
 bool IsUtf8(const QByteArray& body);
 QString BytesToText(const QByteArray& body);
+// Decodes a result page: by the charset its Content-Type declares when that is UTF-8, GBK, GB2312
+// or GB18030, by its bytes otherwise.
+QString PageText(const QByteArray& body, const QByteArray& contentType);
 // Decodes a body the way a browser's request object would: the charset of the Content-Type
 // header when it names one the platform knows, UTF-8 otherwise.
 QString ResponseText(const QByteArray& body, const QByteArray& contentType);
@@ -42,6 +45,9 @@ class ModHttp : public QObject {
     Q_OBJECT
   public:
     static constexpr int kDefaultTransferTimeoutMs = 30000;
+    // The transfer time-out restarts with every byte; a server sending one a second would hold a
+    // run for ever without a deadline for the whole page.
+    static constexpr int kDefaultPageDeadlineMs = 60000;
     static constexpr qint64 kMaxBodyBytes = 16 * 1024 * 1024;
     static constexpr qint64 kReadBufferBytes = 256 * 1024;
 
@@ -66,11 +72,13 @@ class ModHttp : public QObject {
 
     void setTransferTimeoutMs(int ms) { transferTimeoutMs_ = ms; }
     int transferTimeoutMs() const { return transferTimeoutMs_; }
+    void setPageDeadlineMs(int ms) { pageDeadlineMs_ = ms; }
 
   private:
     QNetworkAccessManager manager_;
     std::vector<QPointer<QNetworkReply>> replies_;
     int transferTimeoutMs_ = kDefaultTransferTimeoutMs;
+    int pageDeadlineMs_ = kDefaultPageDeadlineMs;
 };
 
 }  // namespace web

@@ -185,13 +185,17 @@ TEST(MiningRun, CandidatesAreTakenAsTheEngineShowedThemInListAndFile) {
     rig.view.key = "k";
     rig.view.folder = dir.path();
     rig.view.filter = true;
-    rig.server.setPage(sim::Engine::Baidu, "k",
-                       BaiduPage({"k&amp;1", "", "k&1", "k\r\n2", "k" + QString(1024, u'x')}));
+    // One bad byte in the UTF-8 page it declares must not make the rest mojibake.
+    rig.server.setPage(
+        sim::Engine::Baidu, "k",
+        BaiduPage({"k&amp;手机", "", "k&手机", "k\r\n2", "k" + QString(1024, u'x')}) + "\xff", 200,
+        "text/html; charset=utf-8");
     rig.run->CmdStart_Click();
-    EXPECT_EQ(rig.view.list.entries(), (QStringList{"k", "k&1", "k  2"}));
-    EXPECT_EQ(ReadAll(dir.filePath("长尾关键词：k.txt")), QByteArray("k\r\nk&1\r\nk  2\r\n"));
+    EXPECT_EQ(rig.view.list.entries(), (QStringList{"k", "k&手机", "k  2"}));
+    EXPECT_EQ(ReadAll(dir.filePath("长尾关键词：k.txt")),
+              QStringLiteral("k\r\nk&手机\r\nk  2\r\n").toUtf8());
     EXPECT_EQ(rig.view.tooLong, 1);
-    EXPECT_EQ(rig.fetched(), (QStringList{"0:k", "0:k&1", "0:k  2"}));
+    EXPECT_EQ(rig.fetched(), (QStringList{"0:k", "0:k&手机", "0:k  2"}));
 }
 
 // The status line says it once; every addition tries again, so the file is whole once space

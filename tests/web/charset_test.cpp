@@ -68,3 +68,24 @@ TEST(ResponseText, DeclaredCharsetOrUtf8) {
     EXPECT_EQ(web::ResponseText(QStringLiteral("4").toUtf8(), "text/plain; charset=nonsense"),
               QStringLiteral("4"));
 }
+
+TEST(PageText, TheDeclaredCharsetDecidesElseTheBytes) {
+    const QByteArray utf8 =
+        QStringLiteral("手机").toUtf8() + B({0xFF}) + QStringLiteral("价格").toUtf8();
+    const QString emoji = QStringLiteral("中文😀");
+    const struct {
+        const char* contentType;
+        QByteArray body;
+        QString text;
+    } cases[] = {
+        {"text/html; charset=utf-8", utf8, QStringLiteral("手机\uFFFD价格")},
+        {"text/html;charset=UTF8", utf8, QStringLiteral("手机\uFFFD价格")},
+        {"text/html; charset=\"GBK\"", Gbk(QStringLiteral("手机价格")), QStringLiteral("手机价格")},
+        {"text/html; charset=gb2312", Gbk(QStringLiteral("手机价格")), QStringLiteral("手机价格")},
+        {"text/html; charset=GB18030", Gbk(emoji), emoji},
+        {"text/html", Gbk(QStringLiteral("手机价格")), QStringLiteral("手机价格")},
+        {"text/html; charset=iso-8859-1", QStringLiteral("手机").toUtf8(), QStringLiteral("手机")},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(web::PageText(c.body, c.contentType), c.text) << c.contentType;
+}

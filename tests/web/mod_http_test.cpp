@@ -1,3 +1,4 @@
+#include <QElapsedTimer>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
@@ -132,6 +133,29 @@ TEST(ModHttp, OversizedBodyWithoutLengthIsCutOff) {
     const web::HttpResult r = http.Get(QUrl(server.url("/big")));
     EXPECT_FALSE(r.ok);
     EXPECT_TRUE(r.body.isEmpty());
+}
+
+// A byte every 20 ms keeps the transfer time-out from ever firing; the page's deadline ends it.
+TEST(ModHttp, APageThatNeverEndsTimesOutAtTheDeadline) {
+    QTcpServer tcp;
+    tcp.listen(QHostAddress::LocalHost);
+    QTimer drip;
+    QObject::connect(&tcp, &QTcpServer::newConnection, &tcp, [&] {
+        QTcpSocket* s = tcp.nextPendingConnection();
+        s->write("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n");
+        QObject::connect(&drip, &QTimer::timeout, s, [s] { s->write("1\r\nx\r\n"); });
+        drip.start(20);
+    });
+    web::ModHttp http;
+    http.setTransferTimeoutMs(200);
+    http.setPageDeadlineMs(500);
+    QElapsedTimer clock;
+    clock.start();
+    const web::FetchedPage page =
+        http.GetPage(QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(tcp.serverPort())));
+    EXPECT_EQ(page.failure, web::Failure::TimedOut);
+    EXPECT_FALSE(page.text.has_value());
+    EXPECT_GE(clock.elapsed(), 400);  // past the transfer time-out: bytes kept coming
 }
 
 TEST(ModHttp, BadCompressionAndRefusedRedirectsHaveTheirOwnCause) {
