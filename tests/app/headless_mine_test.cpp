@@ -96,10 +96,14 @@ TEST(HeadlessMine, EachFailureCauseIsCountedOnceAndADeadRunExitsWith1) {
         Rig rig;
         rig.server.setFault(c.fault);
         rig.server.setPage(sim::Engine::Baidu, "k", "", 503);
-        const Mined m = rig.mine({"k"}, c.host);
+        const Mined m = rig.mine({"k", "--verbose"}, c.host);
         EXPECT_EQ(m.status, 1) << c.cause;
         EXPECT_EQ(m.out, "k\n");
-        EXPECT_EQ(m.errLines().mid(1), (QList<QByteArray>{"pages: fetched 0, failed 1, no "
+        // The verbose line ends with the network layer's own words.
+        EXPECT_TRUE(m.errLines().value(0).startsWith(QByteArray("page: ") + c.cause +
+                                                     ", 0 found, 0 added: k ("))
+            << m.err.constData();
+        EXPECT_EQ(m.errLines().mid(2), (QList<QByteArray>{"pages: fetched 0, failed 1, no "
                                                           "marker 0, blocked 0",
                                                           FailedLine(c.cause)}))
             << c.cause << m.err.constData();
