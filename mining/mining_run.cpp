@@ -26,6 +26,8 @@ QString WriteErrorReason(int error) {
             return QStringLiteral("文件夹不存在");
         case ENAMETOOLONG:
             return QStringLiteral("文件名太长");
+        case EINVAL:
+            return QStringLiteral("文件名无效");
         case EISDIR:
             return QStringLiteral("同名文件夹已存在");
         case EIO:
@@ -187,9 +189,9 @@ void MiningRun::SaveResults() {
     const QString folder = view_.FolderText();
     const QString keyword = view_.KeyText();
     const std::optional<QString> name = ResultFileName(folder, keyword);
-    filePath_ = name.value_or(folder + u'/' + QStringLiteral("长尾关键词：") + keyword);
+    filePath_ = ResultFilePath(folder, keyword);
     // A keyword with "/" cannot name a file here; the keyword stays listed.
-    if (!name) return NoteFileTrouble(ENOENT);
+    if (!name) return NoteFileTrouble(EINVAL);
     if (!writer_.Save(*name, view_.List())) return NoteFileTrouble(writer_.error());
     fileTrouble_.clear();
 }

@@ -63,10 +63,14 @@ QByteArray SaveTempPath(const QByteArray& target) {
     return DirectoryOf(target) + "/.quelvo-save-" + digest.left(8).toHex();
 }
 
+QString ResultFilePath(const QString& folder, const QString& keyword) {
+    return folder + u'/' + QStringLiteral("长尾关键词：") + keyword + QStringLiteral(".txt");
+}
+
 std::optional<QString> ResultFileName(const QString& folder, const QString& keyword) {
     if (keyword.contains(u'/') || keyword.contains(QChar(0)) || folder.contains(QChar(0)))
         return std::nullopt;
-    return folder + u'/' + QStringLiteral("长尾关键词：") + keyword + QStringLiteral(".txt");
+    return ResultFilePath(folder, keyword);
 }
 
 QByteArray ResultFileCharset() {

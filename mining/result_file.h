@@ -16,6 +16,8 @@ namespace mining {
 // folder + "/" + "长尾关键词：" + keyword + ".txt", both texts untrimmed. Nothing when the keyword
 // cannot be part of a file name here (it holds "/" or a NUL).
 std::optional<QString> ResultFileName(const QString& folder, const QString& keyword);
+// The same text, whether or not it can name a file: what a message about the file shows.
+QString ResultFilePath(const QString& folder, const QString& keyword);
 
 // The charset of the result file: the locale's, except that GBK or GB2312 become GB18030 (the same
 // bytes for every GBK character, and nothing unencodable) and a plain ASCII locale, which could not

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Keywords that look like paths: whatever the keyword, nothing is written outside the chosen
-# folder; a keyword that cannot be part of a file name there still gets its run and its list.
+# folder; a keyword that cannot be part of a file name there still gets its run and its list, and
+# the file it could not have is said (exit status 1).
 # Usage: folder_escape.sh QUELVO
 set -euo pipefail
 quelvo=$1
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+err=$(mktemp)
+trap 'rm -rf "$work" "$err"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # The chosen folder sits two levels down, so "../" and "../../" both have somewhere to go.
@@ -24,8 +26,13 @@ cases=(
 for c in "${cases[@]}"; do
   keyword=${c%%|*}
   expect=${c#*|}
-  out=$("$quelvo" mine "$keyword" --demo --limit 20 --out "$folder" 2>/dev/null) ||
-    fail "[$keyword]: exit status $?"
+  status=0
+  out=$("$quelvo" mine "$keyword" --demo --limit 20 --out "$folder" 2>"$err") || status=$?
+  if [ -n "$expect" ]; then
+    [ "$status" -eq 0 ] || fail "[$keyword]: exit status $status"
+  else
+    [ "$status" -eq 1 ] && grep -q '^无法写入结果文件' "$err" || fail "[$keyword]: not said, $status"
+  fi
   [ "$(printf '%s\n' "$out" | wc -l)" -eq 20 ] || fail "[$keyword]: the list is not 20 long"
   if [ -n "$expect" ]; then
     [ "$(grep -c $'\r$' "$folder/$expect")" -eq 20 ] || fail "[$keyword]: no 20-line $expect"
