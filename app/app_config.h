@@ -4,6 +4,7 @@
 #include <QUrl>
 
 #include "mining/engine.h"
+#include "mining/engine_table.h"
 
 #ifndef QUELVO_VENDOR_HOST
 #define QUELVO_VENDOR_HOST "https://quelvo.example"
@@ -11,7 +12,12 @@
 
 // Where the program's requests go. Fixed in the build, overridable on the command line.
 struct AppConfig {
+    // Replace the base address of the engines' related-search addresses, and of their
+    // suggestion addresses (only the demo does that).
     mining::EngineHosts hosts;
+    mining::EngineHosts suggestHosts;
+    // The engines file of this run; empty means the user's, when there is one.
+    QString enginesFile;
     QUrl vendor{QStringLiteral(QUELVO_VENDOR_HOST)};
     // The skin file; empty means the one beside the executable.
     QString skinPath;
@@ -24,6 +30,13 @@ struct HostsGiven {
     bool taobao = false;
     bool vendor = false;
 };
+
+// The engine table of this run: the engines file over the defaults, then the host options.
+inline mining::TableRead EnginesInEffect(const AppConfig& config) {
+    mining::TableRead read = mining::LoadEngineTable(config.enginesFile);
+    read.table = mining::WithHosts(std::move(read.table), config.hosts, config.suggestHosts);
+    return read;
+}
 
 // The vendor base address joined with a path and query such as "/api/update/KeyWords.txt".
 inline QUrl VendorUrl(const QUrl& vendor, const QString& pathAndQuery) {

@@ -16,9 +16,14 @@ std::optional<QUrl> HostUrl(const QString& text) {
 }
 
 std::optional<mining::Engine> EngineNamed(const QString& name) {
-    for (const auto engine :
-         {mining::Engine::Baidu, mining::Engine::Google, mining::Engine::Taobao})
+    for (const auto engine : mining::kEngines)
         if (name == mining::EngineName(engine)) return engine;
+    return std::nullopt;
+}
+
+std::optional<mining::Source> SourceNamed(const QString& name) {
+    for (const auto source : {mining::Source::Related, mining::Source::Suggest})
+        if (name == mining::SourceName(source)) return source;
     return std::nullopt;
 }
 
@@ -69,16 +74,35 @@ QCommandLineOption Valued(const char* name) {
 
 const char* const kHostOptions[] = {"baidu-host", "google-host", "taobao-host", "vendor-host"};
 
-// The options of `quelvo mine` alone.
+// The commands, as flags of the options that go with them.
+enum Command : unsigned { kMine = 1, kEngines = 2, kCheck = 4 };
+constexpr struct {
+    Command command;
+    const char* name;
+} kCommands[] = {{kMine, "mine"}, {kEngines, "engines"}, {kCheck, "check"}};
+
+// The options of one command or a few, not of the window.
 constexpr struct {
     const char* name;
     bool valued;
-} kMineOptions[] = {{"engine", true},    {"out", true},      {"format", true},
-                    {"delay", true},     {"limit", true},    {"marker", true},
-                    {"contains", false}, {"verbose", false}, {"stop-when-blocked", false}};
+    unsigned commands;
+} kCommandOptions[] = {{"engine", true, kMine | kCheck}, {"source", true, kMine | kCheck},
+                       {"format", true, kMine | kCheck}, {"out", true, kMine},
+                       {"delay", true, kMine},           {"limit", true, kMine},
+                       {"marker", true, kMine},          {"contains", false, kMine},
+                       {"verbose", false, kMine},        {"stop-when-blocked", false, kMine},
+                       {"probe", true, kCheck},          {"write", true, kEngines}};
 
-// Reads the options of `quelvo mine` into `cl`; the first bad one becomes its error.
-void ReadMineOptions(const QCommandLineParser& p, CommandLine& cl) {
+// "quelvo mine or quelvo check"
+QString CommandsNamed(unsigned commands) {
+    QStringList names;
+    for (const auto& c : kCommands)
+        if (commands & c.command) names << QStringLiteral("quelvo ") + QLatin1String(c.name);
+    return names.join(QStringLiteral(" or "));
+}
+
+// Reads the options of the commands into `cl`; the first bad one becomes its error.
+void ReadCommandOptions(const QCommandLineParser& p, CommandLine& cl) {
     auto fail = [&cl](const QString& why) {
         if (cl.error.isEmpty()) cl.error = why;
     };
@@ -93,13 +117,37 @@ void ReadMineOptions(const QCommandLineParser& p, CommandLine& cl) {
         else
             fail(Bad(QStringLiteral("--engine"), QStringLiteral("baidu, google or taobao"),
                      Quoted(*v)));
+        cl.engineSet = true;
+    }
+    if (const auto v = value("source")) {
+        if (const auto source = SourceNamed(*v))
+            cl.source = *source;
+        else
+            fail(Bad(QStringLiteral("--source"), QStringLiteral("related or suggest"), Quoted(*v)));
+        cl.sourceSet = true;
+    }
+    if (const auto v = value("probe")) {
+        if (v->isEmpty())
+            fail(Bad(QStringLiteral("--probe"), QStringLiteral("a keyword"), QStringLiteral("''")));
+        else
+            cl.probe = *v;
+    }
+    if (const auto v = value("write")) {
+        if (v->isEmpty())
+            fail(Bad(QStringLiteral("--write"), QStringLiteral("a file"), QStringLiteral("''")));
+        else
+            cl.writeFile = *v;
     }
     if (const auto v = value("out")) cl.outDir = *v;
     if (const auto v = value("format")) {
-        if (const auto f = FormatNamed(*v))
+        const auto f = FormatNamed(*v);
+        if (f && (cl.mode != CommandLine::Mode::Check || *f != CommandLine::Format::Csv))
             cl.format = *f;
         else
-            fail(Bad(QStringLiteral("--format"), QStringLiteral("text, csv or json"), Quoted(*v)));
+            fail(Bad(QStringLiteral("--format"),
+                     cl.mode == CommandLine::Mode::Check ? QStringLiteral("text or json")
+                                                         : QStringLiteral("text, csv or json"),
+                     Quoted(*v)));
     }
     if (const auto v = value("delay")) {
         if (const auto n = Number(*v, 0, kMaxDelayMs))
@@ -122,6 +170,10 @@ void ReadMineOptions(const QCommandLineParser& p, CommandLine& cl) {
         else
             cl.marker = *v;
     }
+    // Suggestions have no marker: one given would be ignored in silence.
+    if (!cl.marker.isEmpty() && cl.source == mining::Source::Suggest)
+        fail(Bad(QStringLiteral("--marker"), QStringLiteral("only with --source related"),
+                 QStringLiteral("--source suggest")));
     cl.contains = p.isSet(QStringLiteral("contains"));
     cl.verbose = p.isSet(QStringLiteral("verbose"));
     cl.stopWhenBlocked = p.isSet(QStringLiteral("stop-when-blocked"));
@@ -134,16 +186,20 @@ QString UsageText() {
         "Usage:\n"
         "  quelvo [--demo] [host options]          start the main window\n"
         "  quelvo mine KEYWORD [options]           mine without a window\n"
+        "  quelvo engines [--write FILE]           the engine table in effect\n"
+        "  quelvo check [options]                  whether each engine still answers\n"
         "  quelvo --help | --version\n"
         "\n"
         "quelvo mine lists the keywords on stdout and its progress and summary on stderr; it\n"
         "exits with 0, or 1 when no page at all could be fetched.\n"
         "  --engine baidu|google|taobao  the engine whose related searches are mined (baidu)\n"
+        "  --source related|suggest  its result page's related searches (related), or the\n"
+        "                      suggestions of its search box (suggest)\n"
         "  --contains          keep only keywords that contain KEYWORD\n"
         "  --out DIR           also write the list to DIR/长尾关键词：KEYWORD.txt, as the window "
         "does\n"
         "  --format text|csv|json  the list on stdout: one keyword a line (text), or with\n"
-        "                      position, depth, parent and engine of each (csv, json)\n"
+        "                      position, depth, parent, engine and source of each (csv, json)\n"
         "  --verbose           a line on stderr for every page: its outcome and what it added\n"
         "  --delay MS          wait MS milliseconds between two requests (0 to 3600000)\n"
         "  --limit N           stop once N keywords are listed (1 to 32767, the window's limit)\n"
@@ -151,10 +207,23 @@ QString UsageText() {
         "                      own marker, for an engine whose pages have changed\n"
         "  --stop-when-blocked  end the run at the first verification page of the engine\n"
         "\n"
-        "Host options, for the window and for quelvo mine:\n"
+        "quelvo engines prints each engine's addresses and markers and where they come from;\n"
+        "  --write FILE        write the built-in table to FILE, a start for an engines file\n"
+        "\n"
+        "quelvo check asks each engine for one keyword by its page and by its suggestions and\n"
+        "says per line: ok, unreachable, blocked, no-marker or bad-answer; it exits with 0\n"
+        "when every line is ok, else 1.\n"
+        "  --engine E, --source S  check only that engine, only that source\n"
+        "  --probe KEYWORD     the keyword asked for (手机)\n"
+        "  --format text|json  a line each, or a JSON array\n"
+        "\n"
+        "For all of them:\n"
+        "  --engines FILE      the engines file (default $XDG_CONFIG_HOME/quelvo/engines.json);\n"
+        "                      a bad one ends a command with exit status 2\n"
         "  --baidu-host URL    base address of the Baidu engine (https://www.baidu.com)\n"
         "  --google-host URL   base address of the Google engine (https://www.google.com)\n"
         "  --taobao-host URL   base address of the Taobao engine (https://s.taobao.com)\n"
+        "                      (each replaces the host of the engine's related-search address)\n"
         "  --vendor-host URL   base address of the vendor service (banner, update, announcements)\n"
         "  --demo              serve every host not given above from built-in loopback servers\n"
         "\n"
@@ -166,8 +235,9 @@ CommandLine ParseCommandLine(const QStringList& args) {
     QCommandLineParser p;
     cli::AddStandardOptions(p);
     p.addOption({QStringLiteral("demo"), QString()});
+    p.addOption(Valued("engines"));
     for (const char* name : kHostOptions) p.addOption(Valued(name));
-    for (const auto& option : kMineOptions)
+    for (const auto& option : kCommandOptions)
         p.addOption(option.valued
                         ? Valued(option.name)
                         : QCommandLineOption(QString::fromLatin1(option.name), QString()));
@@ -183,8 +253,16 @@ CommandLine ParseCommandLine(const QStringList& args) {
         cl.mode = CommandLine::Mode::Version;
         return cl;
     }
+    auto fail = [&cl](const QString& why) {
+        if (cl.error.isEmpty()) cl.error = why;
+    };
 
     cl.demo = p.isSet(QStringLiteral("demo"));
+    if (p.isSet(QStringLiteral("engines"))) {
+        cl.config.enginesFile = p.value(QStringLiteral("engines"));
+        if (cl.config.enginesFile.isEmpty())
+            fail(Bad(QStringLiteral("--engines"), QStringLiteral("a file"), QStringLiteral("''")));
+    }
     const struct {
         const char* name;
         QUrl& target;
@@ -199,36 +277,46 @@ CommandLine ParseCommandLine(const QStringList& args) {
         host.given = true;
         if (const auto url = HostUrl(p.value(key)))
             host.target = *url;
-        else if (cl.error.isEmpty())
-            cl.error = Bad(QStringLiteral("--") + key, QStringLiteral("an http or https address"),
-                           Quoted(p.value(key)));
+        else
+            fail(Bad(QStringLiteral("--") + key, QStringLiteral("an http or https address"),
+                     Quoted(p.value(key))));
     }
 
     QStringList positional = p.positionalArguments();
-    if (positional.value(0) != u"mine") {
-        // The window takes no keyword and none of the run's own options.
-        if (!positional.isEmpty() && cl.error.isEmpty())
-            cl.error = Bad(QStringLiteral("KEYWORD"), QStringLiteral("only after mine"),
-                           Quoted(positional.first()));
-        for (const auto& option : kMineOptions)
-            if (p.isSet(QString::fromLatin1(option.name)) && cl.error.isEmpty())
-                cl.error = Bad(QStringLiteral("--") + QString::fromLatin1(option.name),
-                               QStringLiteral("only with mine"), QStringLiteral("no mine"));
-        return cl;
-    }
-    cl.mode = CommandLine::Mode::Mine;
-    ReadMineOptions(p, cl);
+    unsigned command = 0;
+    for (const auto& c : kCommands)
+        if (positional.value(0) == QLatin1String(c.name)) command = c.command;
+    // The window takes no keyword and none of the commands' own options.
+    if (!command && !positional.isEmpty())
+        fail(Bad(QStringLiteral("KEYWORD"), QStringLiteral("only after mine"),
+                 Quoted(positional.first())));
+    for (const auto& option : kCommandOptions)
+        if (p.isSet(QString::fromLatin1(option.name)) && !(option.commands & command))
+            fail(Bad(QStringLiteral("--") + QString::fromLatin1(option.name),
+                     QStringLiteral("only with ") + CommandsNamed(option.commands),
+                     command ? QStringLiteral("quelvo ") + positional.first()
+                             : QStringLiteral("no command")));
+    if (!command) return cl;
+    cl.mode = command == kMine    ? CommandLine::Mode::Mine
+              : command == kCheck ? CommandLine::Mode::Check
+                                  : CommandLine::Mode::Engines;
+    ReadCommandOptions(p, cl);
     positional.removeFirst();
     if (!cl.error.isEmpty()) return cl;
     const QString oneKeyword = QStringLiteral("one KEYWORD after mine");
-    if (positional.isEmpty())
+    if (command != kMine) {
+        if (!positional.isEmpty())
+            fail(Bad(QStringLiteral("KEYWORD"), QStringLiteral("only after mine"),
+                     Quoted(positional.first())));
+    } else if (positional.isEmpty()) {
         cl.error = Bad(QStringLiteral("KEYWORD"), oneKeyword, QStringLiteral("none"));
-    else if (positional.size() > 1)
+    } else if (positional.size() > 1) {
         cl.error = Bad(QStringLiteral("KEYWORD"), oneKeyword,
                        Quoted(positional.at(1)) + QStringLiteral(" too"));
-    else if (positional.first().isEmpty())
+    } else if (positional.first().isEmpty()) {
         cl.error = Bad(QStringLiteral("KEYWORD"), QStringLiteral("a text"), QStringLiteral("''"));
-    else
+    } else {
         cl.keyword = positional.first();
+    }
     return cl;
 }

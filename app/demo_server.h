@@ -8,7 +8,8 @@
 
 // Starts the loopback stand-ins for the engines and the vendor service and points every host of
 // the configuration at them, except those named on the command line: a demo may run against a
-// real vendor or engine. Nothing when the server cannot listen.
+// real vendor or engine. Suggestions always come from the stand-ins. Nothing when the server cannot
+// listen.
 inline std::unique_ptr<sim::SimServer> StartDemoServer(AppConfig& config,
                                                        const HostsGiven& given = {}) {
     auto server = std::make_unique<sim::SimServer>();
@@ -22,5 +23,6 @@ inline std::unique_ptr<sim::SimServer> StartDemoServer(AppConfig& config,
                                {&config.hosts.taobao, given.taobao},
                                {&config.vendor, given.vendor}})
         if (!named) *host = base;
+    config.suggestHosts = {base, base, base};
     return server;
 }

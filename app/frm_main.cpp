@@ -44,8 +44,9 @@ FrmMain::FrmMain(AppConfig config, Dialogs& dialogs, QWidget* parent)
     : QWidget(parent),
       config_(std::move(config)),
       dialogs_(dialogs),
+      engines_(EnginesInEffect(config_)),
       run_(
-          *this, config_.hosts, [this](const QUrl& url) { return Http_.GetPage(url); },
+          *this, engines_.table, [this](const QUrl& url) { return Http_.GetPage(url); },
           [this] { Http_.AbortAll(); }) {
     setObjectName(QStringLiteral("FrmMain"));
     // The vendor's answers are a few bytes: an update check the user waits on says it failed
@@ -145,7 +146,7 @@ void FrmMain::BuildControls() {
               TwipsRect(12120 + 200 * i, 240 + 360 * i, 1455, 270));
     }
     Place(Text2, "Text2", this, TwipsRect(12360, 1080, 1455, 270))
-        .setText(mining::DefaultTaobaoMarker());
+        .setText(engines_.table.Of(mining::Engine::Taobao).marker);
     // Out of sight, so out of reach: Tab would otherwise land there and typing change the marker.
     for (QLineEdit* hidden : {&Text1[0], &Text1[1], &Text1[2], &Text1[3], &Text2})
         hidden->setFocusPolicy(Qt::NoFocus);
@@ -186,6 +187,8 @@ void FrmMain::Form_Load() {
     Timer1.start();
     // The user's first act is typing a keyword.
     TxtKey.setFocus();
+    if (!engines_.error.isEmpty())
+        ShowMessage(QStringLiteral("引擎设置文件有误，本次使用内置设置：\n") + engines_.error);
 }
 
 void FrmMain::closeEvent(QCloseEvent* event) {

@@ -86,8 +86,9 @@ class FrmMain : public QWidget, private mining::RunView {
     Dialogs& dialogs_;
     bool unloading_ = false;  // closed: the program is ending, waits return without acting
     mining::ResultList list_;
-    web::ModHttp Http_;        // the mining run's page fetches
-    web::ModHttp VendorHttp_;  // update check and announcement feed
+    web::ModHttp Http_;          // the mining run's page fetches
+    web::ModHttp VendorHttp_;    // update check and announcement feed
+    mining::TableRead engines_;  // the table in effect, or the defaults and why the file was not
     mining::MiningRun run_;
 
     // Controls, parents before children so that children go first on destruction.

@@ -49,5 +49,6 @@ void FrmMain::CmdClear_Click() { ListClear(); }
 void FrmMain::List1_DblClick() {
     const QList<QListWidgetItem*> selected = List1.selectedItems();
     const QString keyword = selected.isEmpty() ? QString() : selected.first()->text();
-    QDesktopServices::openUrl(mining::SearchUrl(config_.hosts, SelectedEngine(), keyword));
+    QDesktopServices::openUrl(
+        mining::AddressFor(run_.Engines().Of(SelectedEngine()).relatedUrl, keyword));
 }

@@ -1,20 +1,21 @@
 #include "headless_mine.h"
 
 #include "app/pacer.h"
+#include "cli/standard_options.h"
 #include "mining/mining_run.h"
 
-HeadlessView::HeadlessView(const CommandLine& cl, std::FILE* status)
+HeadlessView::HeadlessView(const CommandLine& cl, QString taobaoMarker, std::FILE* status)
     : engine_(cl.engine),
       contains_(cl.contains),
       keyword_(cl.keyword),
       folder_(cl.outDir),
       marker_(cl.marker),
+      taobaoMarker_(std::move(taobaoMarker)),
+      source_(cl.source),
       verbose_(cl.verbose),
       stopWhenBlocked_(cl.stopWhenBlocked),
       list_(cl.limit),
       status_(status) {}
-
-QString HeadlessView::TaobaoMarker() const { return mining::DefaultTaobaoMarker(); }
 
 void HeadlessView::ListAppend(const QString& text) {
     if (!list_.append(text)) return;
@@ -23,6 +24,7 @@ void HeadlessView::ListAppend(const QString& text) {
         entry.parent = parent_;
         entry.depth = tree_.at(parent_).depth + 1;
         entry.engine = pageEngine_;
+        entry.source = pageSource_;
     }
     tree_.append(entry);
 }
@@ -69,6 +71,7 @@ void HeadlessView::ShowMessage(const QString& text) { Print(text); }
 void HeadlessView::PageJudged(const mining::PageReport& report) {
     parent_ = list_.indexOf(report.keyword);
     pageEngine_ = report.engine;
+    pageSource_ = report.source;
 }
 
 void HeadlessView::PageDone(const mining::PageReport& report) {
@@ -88,7 +91,12 @@ void HeadlessView::PageDone(const mining::PageReport& report) {
 
 int RunHeadlessMine(const CommandLine& cl, std::FILE* out, std::FILE* status, int transferTimeoutMs,
                     int pageDeadlineMs) {
-    HeadlessView view(cl, status);
+    const mining::TableRead engines = EnginesInEffect(cl.config);
+    if (!engines.error.isEmpty()) {
+        std::fputs(("quelvo: " + engines.error + u'\n').toUtf8().constData(), status);
+        return cli::kUsageStatus;
+    }
+    HeadlessView view(cl, engines.table.Of(mining::Engine::Taobao).marker, status);
     web::ModHttp http;
     http.setTransferTimeoutMs(transferTimeoutMs);
     http.setPageDeadlineMs(pageDeadlineMs);
@@ -99,7 +107,7 @@ int RunHeadlessMine(const CommandLine& cl, std::FILE* out, std::FILE* status, in
         pacer.Done();
         return page;
     };
-    mining::MiningRun run(view, cl.config.hosts, fetch, [&http] { http.AbortAll(); });
+    mining::MiningRun run(view, engines.table, fetch, [&http] { http.AbortAll(); });
     view.SetStopper([&run] { run.CmdStop_Click(); });
     run.CmdStart_Click();
 

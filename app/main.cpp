@@ -9,6 +9,8 @@
 #include "app/demo_server.h"
 #include "app/dialogs.h"
 #include "app/display.h"
+#include "app/engine_check.h"
+#include "app/engines_command.h"
 #include "app/frm_main.h"
 #include "app/headless_mine.h"
 #include "app/qt_translations.h"
@@ -25,10 +27,19 @@ bool StartDemo(CommandLine& cl, std::unique_ptr<sim::SimServer>& demo) {
     return false;
 }
 
-int Mine(int argc, char** argv, CommandLine& cl) {
+// The commands without a window: mine, engines, check.
+int Headless(int argc, char** argv, CommandLine& cl) {
     QCoreApplication app(argc, argv);
     std::unique_ptr<sim::SimServer> demo;
     if (!StartDemo(cl, demo)) return 1;
+    switch (cl.mode) {
+        case CommandLine::Mode::Engines:
+            return RunEngines(cl, stdout, stderr);
+        case CommandLine::Mode::Check:
+            return RunCheck(cl, stdout, stderr);
+        default:
+            break;
+    }
     return RunHeadlessMine(cl, stdout, stderr);
 }
 
@@ -74,7 +85,9 @@ int main(int argc, char** argv) {
             std::fputs((cli::VersionLine() + u'\n').toUtf8().constData(), stdout);
             return 0;
         case CommandLine::Mode::Mine:
-            return Mine(argc, argv, cl);
+        case CommandLine::Mode::Engines:
+        case CommandLine::Mode::Check:
+            return Headless(argc, argv, cl);
         case CommandLine::Mode::Window:
             break;
     }

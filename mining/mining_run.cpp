@@ -5,6 +5,7 @@
 
 #include "candidate_rule.h"
 #include "candidates.h"
+#include "suggestions.h"
 
 namespace mining {
 
@@ -54,10 +55,10 @@ QString CompletionText(int count) {
            QStringLiteral("条");
 }
 
-MiningRun::MiningRun(RunView& view, EngineHosts hosts, PageFetcher fetch, FetchAborter abort,
+MiningRun::MiningRun(RunView& view, EngineTable engines, PageFetcher fetch, FetchAborter abort,
                      QByteArray fileCharset)
     : view_(view),
-      hosts_(std::move(hosts)),
+      engines_(std::move(engines)),
       fetch_(std::move(fetch)),
       abort_(std::move(abort)),
       writer_(fileCharset) {}
@@ -123,33 +124,41 @@ void MiningRun::Dispatch() {
     }
 }
 
-void MiningRun::MineBaidu() { MineEngine(Engine::Baidu, BaiduMarker()); }
-void MiningRun::MineGoogle() { MineEngine(Engine::Google, GoogleMarker()); }
+void MiningRun::MineBaidu() { MineEngine(Engine::Baidu, engines_.Of(Engine::Baidu).marker); }
+void MiningRun::MineGoogle() { MineEngine(Engine::Google, engines_.Of(Engine::Google).marker); }
 void MiningRun::MineTaobao() { MineEngine(Engine::Taobao, view_.TaobaoMarker()); }
 
 void MiningRun::MineEngine(Engine engine, const QString& engineMarker) {
     const std::uint64_t generation = generation_;
+    const EngineEntry& entry = engines_.Of(engine);
     PageReport report;
     report.engine = engine;
+    report.source = view_.SourceOverride().value_or(entry.windowSource);
     report.keyword = view_.List().value(mineIndex_);
-    const QString override = view_.MarkerOverride();
-    report.marker = override.isEmpty() ? engineMarker : override;
+    const bool related = report.source == Source::Related;
+    if (related) {
+        const QString override = view_.MarkerOverride();
+        report.marker = override.isEmpty() ? engineMarker : override;
+    }
+    const QUrl address = AddressFor(related ? entry.relatedUrl : entry.suggestUrl, report.keyword);
     fetching_ = true;
-    const web::FetchedPage page =
-        fetch_ ? fetch_(SearchUrl(hosts_, engine, report.keyword)) : web::FetchedPage{};
+    const web::FetchedPage page = fetch_ ? fetch_(address) : web::FetchedPage{};
     fetching_ = false;
     if (closing_ || generation != generation_) return;
     report.fetched = page.text.has_value();
-    report.outcome = JudgePage(engine, report.keyword, report.marker, page);
+    std::optional<QStringList> candidates;
+    if (page.text)
+        candidates = OfferedKeywords(*page.text, report.source, report.marker, entry.format);
+    report.outcome = JudgePage(engine, report.keyword, report.marker, page, report.source,
+                               candidates.has_value());
     report.error = page.error;
     summary_.Count(report.outcome, report.fetched);
     view_.PageJudged(report);
 
     // A verification page offers nothing to mine.
-    if (report.fetched && report.outcome != PageOutcome::Blocked) {
-        const QStringList candidates = CutCandidates(*page.text, report.marker);
-        report.candidates = static_cast<int>(candidates.size());
-        for (const QString& raw : candidates) {
+    if (candidates && report.outcome != PageOutcome::Blocked) {
+        report.candidates = static_cast<int>(candidates->size());
+        for (const QString& raw : *candidates) {
             const auto [candidate, fate] = TakeCandidate(raw);
             if (fate == CandidateFate::TooLong) ++report.tooLong;
             if (fate != CandidateFate::Keyword) continue;

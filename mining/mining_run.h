@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "engine.h"
+#include "engine_table.h"
 #include "page_outcome.h"
 #include "result_file.h"
 #include "run_view.h"
@@ -24,12 +25,12 @@ QString WriteFailureText(const QString& path, int error);
 // of the window may run in the middle of a step and is read again after it.
 class MiningRun {
   public:
-    // Fetches a page: its text, or why there is none.
+    // Fetches a page or a suggestion answer: its text, or why there is none.
     using PageFetcher = std::function<web::FetchedPage(const QUrl&)>;
     // Ends the fetch in progress, which then returns as failed.
     using FetchAborter = std::function<void()>;
 
-    MiningRun(RunView& view, EngineHosts hosts, PageFetcher fetch, FetchAborter abort,
+    MiningRun(RunView& view, EngineTable engines, PageFetcher fetch, FetchAborter abort,
               QByteArray fileCharset = ResultFileCharset());
 
     void CmdStart_Click();
@@ -40,7 +41,7 @@ class MiningRun {
     qint16 MineIndex() const { return mineIndex_; }
     qint16 StopFlag() const { return stopFlag_; }
     bool Running() const { return loopActive_; }
-    const EngineHosts& Hosts() const { return hosts_; }
+    const EngineTable& Engines() const { return engines_; }
     const ResultFileWriter& Writer() const { return writer_; }
     // The pages of the current (or last) run by outcome.
     const RunSummary& Summary() const { return summary_; }
@@ -60,7 +61,7 @@ class MiningRun {
     void NoteFileTrouble(int error);
 
     RunView& view_;
-    EngineHosts hosts_;
+    EngineTable engines_;
     PageFetcher fetch_;
     FetchAborter abort_;
     ResultFileWriter writer_;

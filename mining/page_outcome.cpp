@@ -18,6 +18,7 @@ const Words& WordsOf(PageOutcome outcome) {
     static const std::array<Words, kPageOutcomes> words{{
         {"ok", u""},
         {"no marker", u""},
+        {"bad answer", u""},
         {"blocked", u"搜索引擎要求验证"},
         {"name not resolved", u"网络无法连接"},
         {"refused", u"服务器拒绝连接"},
@@ -63,11 +64,14 @@ bool AlwaysNamed(PageOutcome outcome) { return outcome <= PageOutcome::StatusWit
 QString OutcomeName(PageOutcome outcome) { return QString::fromLatin1(WordsOf(outcome).name); }
 
 PageOutcome JudgePage(Engine engine, const QString& keyword, const QString& marker,
-                      const web::FetchedPage& page) {
-    const QString text = page.text.value_or(QString());
+                      const web::FetchedPage& page, Source source, bool inFormat) {
+    const bool suggest = source == Source::Suggest;
+    // A suggestion answer in its format is no verification page, whatever words it proposes.
+    const QString text = suggest && inFormat ? QString() : page.text.value_or(QString());
     if (LooksBlocked(engine, {page.status, page.redirects, text, keyword, marker}))
         return PageOutcome::Blocked;
     if (!page.text) return FailureOutcome(page.failure);
+    if (suggest) return inFormat ? PageOutcome::Ok : PageOutcome::BadAnswer;
     return text.contains(marker) ? PageOutcome::Ok : PageOutcome::NoMarker;
 }
 
@@ -92,10 +96,16 @@ QString RunSummary::Text() const {
         if (AlwaysNamed(outcome) || Of(outcome) > 0)
             causes << QStringLiteral("%1 %2").arg(OutcomeName(outcome)).arg(Of(outcome));
     }
-    return QStringLiteral("pages: fetched %1, failed %2, no marker %3, blocked %4\n")
+    // Only a run on suggestions can meet a bad answer; it is named when one came.
+    const QString badAnswers =
+        Of(PageOutcome::BadAnswer) > 0
+            ? QStringLiteral(", bad answer %1").arg(Of(PageOutcome::BadAnswer))
+            : QString();
+    return QStringLiteral("pages: fetched %1, failed %2, no marker %3%4, blocked %5\n")
                .arg(fetched_)
                .arg(failed)
                .arg(Of(PageOutcome::NoMarker))
+               .arg(badAnswers)
                .arg(Of(PageOutcome::Blocked)) +
            QStringLiteral("failed: ") + causes.join(QStringLiteral(", ")) + u'\n';
 }

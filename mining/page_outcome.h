@@ -5,6 +5,7 @@
 #include <array>
 
 #include "engine.h"
+#include "engine_table.h"
 #include "web/fetched_page.h"
 
 namespace mining {
@@ -14,6 +15,7 @@ namespace mining {
 enum class PageOutcome {
     Ok,
     NoMarker,
+    BadAnswer,  // a suggestion answer not in its engine's format
     Blocked,
     NameNotResolved,
     Refused,
@@ -30,9 +32,11 @@ inline constexpr int kPageOutcomes = static_cast<int>(PageOutcome::OtherFailure)
 // The words of the command line's verbose lines and summary.
 QString OutcomeName(PageOutcome outcome);
 
-// Judges a fetched page before the run cuts keywords from it.
+// Judges a fetched page before the run cuts keywords from it; a suggestion answer by whether it
+// was in its format.
 PageOutcome JudgePage(Engine engine, const QString& keyword, const QString& marker,
-                      const web::FetchedPage& page);
+                      const web::FetchedPage& page, Source source = Source::Related,
+                      bool inFormat = false);
 
 // Counts the pages of a run by outcome.
 class RunSummary {

@@ -2,7 +2,10 @@
 
 #include <QString>
 
+#include <optional>
+
 #include "engine.h"
+#include "engine_table.h"
 #include "page_outcome.h"
 #include "result_list.h"
 
@@ -12,12 +15,13 @@ namespace mining {
 // use it; the window does not.
 struct PageReport {
     Engine engine = Engine::Baidu;
+    Source source = Source::Related;
     QString keyword;
-    QString marker;  // what the page was searched for
+    QString marker;  // what a related-search page was searched for
     PageOutcome outcome = PageOutcome::OtherFailure;
     bool fetched = false;
     QString error;       // the network layer's words when the fetch failed
-    int candidates = 0;  // cut from the page, repeats included
+    int candidates = 0;  // cut from the page or read from the answer, repeats included
     int added = 0;
     int tooLong = 0;  // candidates skipped for their length
 };
@@ -47,6 +51,8 @@ class RunView {
     // Hooks for a view that reports on the run; the defaults are the window's behaviour.
     // Replaces the engine's related-search marker when not empty.
     virtual QString MarkerOverride() const { return {}; }
+    // Replaces the engine's own source (its window_source in the engine table) when set.
+    virtual std::optional<Source> SourceOverride() const { return std::nullopt; }
     // Asked once a page has been judged, before its keywords are cut (a block page has none).
     virtual void PageJudged(const PageReport& /*report*/) {}
     // After every page, fetched or not, before the run moves on.

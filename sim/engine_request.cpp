@@ -18,13 +18,27 @@ std::optional<EngineRequest> ParseEngineRequest(const QUrl& url) {
     const QString path = url.path();
     const QByteArray query = url.query(QUrl::FullyEncoded).toLatin1();
     if (path == QLatin1String("/s")) {
-        return EngineRequest{Engine::Baidu, FormValue(query, "wd").value_or(QString())};
+        return EngineRequest{Engine::Baidu, FormValue(query, "wd").value_or(QString()), false, {}};
     }
     if (path == QLatin1String("/search")) {
         const bool chinese = FormValue(query, "hl") == QStringLiteral("zh-CN");
         return EngineRequest{chinese ? Engine::Google : Engine::Taobao,
-                             FormValue(query, "q").value_or(QString())};
+                             FormValue(query, "q").value_or(QString()),
+                             false,
+                             {}};
     }
+    const struct {
+        const char* path;
+        Engine engine;
+        const char* key;
+        const char* charset;
+    } suggestions[] = {{"/su", Engine::Baidu, "wd", "ie"},
+                       {"/complete/search", Engine::Google, "q", "oe"},
+                       {"/sug", Engine::Taobao, "q", "code"}};
+    for (const auto& s : suggestions)
+        if (path == QLatin1String(s.path))
+            return EngineRequest{s.engine, FormValue(query, s.key).value_or(QString()), true,
+                                 FormValue(query, s.charset).value_or(QString())};
     return std::nullopt;
 }
 

@@ -13,11 +13,14 @@ namespace sim {
 struct EngineRequest {
     Engine engine;
     QString keyword;
+    bool suggest = false;  // for the engine's search-box suggestions rather than its page
+    QString charset;       // a suggestion request's charset parameter; empty when none
 };
 
 // Which engine a request is for, by its path: "/s" is Baidu (keyword in wd); "/search" is Google
-// when the query carries hl=zh-CN and Taobao otherwise (keyword in q). Anything else is not an
-// engine request.
+// when the query carries hl=zh-CN and Taobao otherwise (keyword in q). Suggestions: "/su" is
+// Baidu's (wd, charset in ie), "/complete/search" Google's (q, charset in oe), "/sug" Taobao's
+// (q, charset in code). Anything else is not an engine request.
 std::optional<EngineRequest> ParseEngineRequest(const QUrl& url);
 
 // The first value of key in an encoded query, decoded the way a search form is: '+' is a blank,

@@ -99,8 +99,8 @@ int main(int argc, char** argv) {
         {QStringLiteral("latency"), QStringLiteral("Delay before each engine answer."),
          QStringLiteral("MS"), QStringLiteral("0")},
         {QStringLiteral("block-after"),
-         QStringLiteral("Answer every engine request after the first N with the engine's "
-                        "verification page."),
+         QStringLiteral("Answer every engine request (pages and suggestions) after the first "
+                        "N with the engine's verification page."),
          QStringLiteral("N")},
         {QStringLiteral("vendor-latency"), QStringLiteral("Delay before each vendor answer."),
          QStringLiteral("MS"), QStringLiteral("0")},

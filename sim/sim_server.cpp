@@ -7,6 +7,7 @@
 #include "sim/http_front_end.h"
 #include "sim/reply_writer.h"
 #include "sim/request_target.h"
+#include "sim/suggest_answer.h"
 #include "sim/vendor_pages.h"
 
 #include <QDate>
@@ -101,10 +102,10 @@ void SimServer::handle(const QHttpServerRequest& request, QTcpSocket* socket) {
 
     Answer answer;
     if (const auto engineRequest = ParseEngineRequest(url)) {
-        requests_.append(
-            {engineRequest->engine, engineRequest->keyword, EncodedTarget(url), clock_.elapsed()});
+        requests_.append({engineRequest->engine, engineRequest->keyword, EncodedTarget(url),
+                          clock_.elapsed(), engineRequest->suggest});
         emit engineRequestReceived(engineRequest->engine, engineRequest->keyword);
-        answer = engineAnswer(engineRequest->engine, engineRequest->keyword);
+        answer = engineAnswer(*engineRequest);
         // Counted over the server's life, as an engine counts a client's requests.
         if (blockAfter_ >= 0 && ++engineRequests_ > blockAfter_) {
             answer.fault = Fault::None;
@@ -121,7 +122,9 @@ void SimServer::handle(const QHttpServerRequest& request, QTcpSocket* socket) {
     carryOut(answer, request, socket);
 }
 
-Answer SimServer::engineAnswer(Engine engine, const QString& keyword) const {
+Answer SimServer::engineAnswer(const EngineRequest& request) const {
+    const Engine engine = request.engine;
+    const QString& keyword = request.keyword;
     const QByteArray contentType = "text/html; charset=" + CharsetLabel(options_.charset);
     Answer answer;
     answer.delayMs = std::max(options_.latencyMs, 0);
@@ -129,6 +132,11 @@ Answer SimServer::engineAnswer(Engine engine, const QString& keyword) const {
     if (fault.fault != Fault::None) {
         answer.fault = fault.fault;
         answer.reply = {fault.status, contentType, {}, {}};
+        return answer;
+    }
+    if (request.suggest) {
+        answer.reply = SuggestAnswer(engine, keyword, RelatedKeywords(keyword, options_, engine),
+                                     request.charset, options_.charset);
         return answer;
     }
     if (const auto page = pages_.find({engine, keyword}); page != pages_.end()) {

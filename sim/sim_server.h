@@ -23,13 +23,15 @@ namespace sim {
 
 class HttpFrontEnd;
 struct Answer;
+struct EngineRequest;
 
 // Stand-in for the three search engines and the vendor web service, a real HTTP server on
 // 127.0.0.1. It answers on the event loop of its thread and never blocks it, so a client on the
 // same thread (a test, the program's demo mode) can wait for it.
 //
-// Engine requests are told apart by path: "/s" (wd=) is Baidu; "/search" is Google when its
-// query holds hl=zh-CN and Taobao otherwise (q=). All other paths belong to the vendor service.
+// Engine requests, result pages and suggestion answers alike, are told apart by path (see
+// engine_request.h); all other paths belong to the vendor service. Suggestions are the keyword
+// graph's related keywords, with the same faults, latency and blocking as pages.
 class SimServer : public QObject {
     Q_OBJECT
   public:
@@ -81,7 +83,7 @@ class SimServer : public QObject {
     };
 
     void handle(const QHttpServerRequest& request, QTcpSocket* socket);
-    Answer engineAnswer(Engine engine, const QString& keyword) const;
+    Answer engineAnswer(const EngineRequest& request) const;
     Answer vendorAnswer(const QString& key, const QString& path) const;
     static void carryOut(const Answer& answer, const QHttpServerRequest& request,
                          QTcpSocket* socket);

@@ -33,6 +33,7 @@ struct RequestRecord {
     QString keyword;
     QByteArray rawTarget;  // path and query as received, percent-encoded
     qint64 receivedMs;     // arrival, in milliseconds of a monotonic clock started with the server
+    bool suggest = false;  // for the engine's suggestions rather than its page
 };
 
 }  // namespace sim

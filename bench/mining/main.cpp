@@ -47,7 +47,9 @@ class BenchView : public mining::RunView {
     bool FilterTicked() const override { return false; }
     QString KeyText() const override { return key; }
     QString FolderText() const override { return folder; }
-    QString TaobaoMarker() const override { return mining::DefaultTaobaoMarker(); }
+    QString TaobaoMarker() const override {
+        return mining::DefaultEngineTable().Of(mining::Engine::Taobao).marker;
+    }
     const mining::ResultList& List() const override { return list; }
     void ListAppend(const QString& t) override {
         if (list.size() >= limit || !list.append(t)) return;
@@ -118,7 +120,8 @@ RunFigures MineToTheLimit(const QUrl& base, const QString& folder, int limit) {
         return page;
     };
     mining::MiningRun run(
-        view, {base, base, base}, fetch, [&] { http.AbortAll(); }, "UTF-8");
+        view, mining::WithHosts(mining::DefaultEngineTable(), {base, base, base}, {}), fetch,
+        [&] { http.AbortAll(); }, "UTF-8");
     view.stop = [&] { run.CmdStop_Click(); };
     clock.start();
     run.CmdStart_Click();

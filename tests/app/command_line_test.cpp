@@ -19,7 +19,7 @@ TEST(CommandLine, WindowModeHostsAndDemo) {
     EXPECT_TRUE(cl.error.isEmpty());
     EXPECT_TRUE(cl.demo);
     EXPECT_EQ(cl.config.hosts.baidu, QUrl("http://127.0.0.1:9/"));
-    EXPECT_EQ(cl.config.hosts.google, QUrl("https://www.google.com"));
+    EXPECT_TRUE(cl.config.hosts.google.isEmpty());
     EXPECT_EQ(cl.config.vendor, QUrl("https://v.test"));
     EXPECT_EQ(CommandLine().config.vendor, QUrl("https://quelvo.example"));
     // The demo serves only the hosts not named.
@@ -29,9 +29,13 @@ TEST(CommandLine, WindowModeHostsAndDemo) {
 }
 
 TEST(CommandLine, MineArguments) {
-    const CommandLine cl = Parse({"mine", "手机", "--engine", "taobao", "--contains", "--out",
-                                  "/tmp/x", "--verbose", "--stop-when-blocked", "--delay", "250",
-                                  "--limit=32767", "--marker", "<p><a", "--format", "json"});
+    const CommandLine cl = Parse({"mine",      "手机",       "--engine",
+                                  "taobao",    "--contains", "--out",
+                                  "/tmp/x",    "--verbose",  "--stop-when-blocked",
+                                  "--delay",   "250",        "--limit=32767",
+                                  "--marker",  "<p><a",      "--format",
+                                  "json",      "--source",   "related",
+                                  "--engines", "/e.json"});
     EXPECT_EQ(cl.mode, CommandLine::Mode::Mine);
     EXPECT_TRUE(cl.error.isEmpty());
     EXPECT_EQ(cl.keyword, "手机");
@@ -43,10 +47,26 @@ TEST(CommandLine, MineArguments) {
     EXPECT_EQ(cl.limit, 32767);
     EXPECT_EQ(cl.marker, "<p><a");
     EXPECT_EQ(cl.format, CommandLine::Format::Json);
+    EXPECT_TRUE(cl.sourceSet);
+    EXPECT_EQ(cl.config.enginesFile, "/e.json");
     // Blanks pass; the run trims them. Options may come first; "--" ends them.
     EXPECT_TRUE(Parse({"mine", "  "}).error.isEmpty());
     EXPECT_EQ(Parse({"--demo", "mine", "--", "-x"}).keyword, "-x");
     EXPECT_TRUE(Parse({"--demo", "mine", "--", "-x"}).demo);
+}
+
+TEST(CommandLine, EnginesAndCheck) {
+    const CommandLine check = Parse({"check", "--engine", "google", "--probe", "手表", "--format",
+                                     "json", "--demo", "--source", "suggest"});
+    EXPECT_EQ(check.mode, CommandLine::Mode::Check);
+    EXPECT_TRUE(check.error.isEmpty());
+    EXPECT_TRUE(check.engineSet && check.sourceSet);
+    EXPECT_EQ(check.source, mining::Source::Suggest);
+    EXPECT_EQ(check.engine, mining::Engine::Google);
+    EXPECT_EQ(check.probe, "手表");
+    const CommandLine engines = Parse({"engines", "--write", "/tmp/e.json"});
+    EXPECT_EQ(engines.mode, CommandLine::Mode::Engines);
+    EXPECT_EQ(engines.writeFile, "/tmp/e.json");
 }
 
 TEST(CommandLine, HelpAndVersionWinOverAMissingKeywordHelpExplainsEachOption) {
@@ -56,7 +76,8 @@ TEST(CommandLine, HelpAndVersionWinOverAMissingKeywordHelpExplainsEachOption) {
     // The help explains every option in a line of its own.
     for (const char* option :
          {"engine", "contains", "out", "format", "verbose", "delay", "limit", "marker",
-          "stop-when-blocked", "baidu-host", "google-host", "taobao-host", "vendor-host", "demo"})
+          "stop-when-blocked", "baidu-host", "google-host", "taobao-host", "vendor-host", "demo",
+          "source", "engines", "probe", "write"})
         EXPECT_TRUE(UsageText().contains(QRegularExpression(
             QStringLiteral("\\n  --%1\\b[^\\n]* {2,}\\S[^\\n]{12,}").arg(option))))
             << option;
@@ -75,6 +96,13 @@ TEST(CommandLine, BadArgumentsAreReported) {
                                    {"mine", "a", "--limit", "32768"},
                                    {"mine", "a", "--marker", ""},
                                    {"mine", "a", "--format", "xml"},
+                                   {"mine", "a", "--source", "both"},
+                                   {"mine", "a", "--source", "suggest", "--marker", "<p>"},
+                                   {"mine", "a", "--probe", "x"},
+                                   {"check", "--format", "csv"},
+                                   {"check", "--limit", "3"},
+                                   {"check", "x"},
+                                   {"engines", "--engine", "baidu"},
                                    {"--verbose"},
                                    {"--baidu-host", "ftp://x"},
                                    {"--baidu-host", "not a url"},

@@ -18,6 +18,7 @@
 #include "app/frm_main.h"
 #include "app/icons/draw_icons.h"
 #include "app/status_fit.h"
+#include "run_program.h"
 #include "sim/sim_server.h"
 #include "support/engine_pages.h"
 #include "window_rig.h"
@@ -25,6 +26,7 @@
 namespace {
 
 struct Rig : WindowRig {
+    using WindowRig::WindowRig;
     QString status() { return get<QLabel>("LabelStatus").text(); }
 };
 
@@ -228,4 +230,35 @@ TEST(FrmMainRun, ClosingDuringAFetchEndsWithoutWritingOrHanging) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray("A\r\nB\r\n"));
     EXPECT_NE(rig.status(), QStringLiteral("恭喜！全部挖掘完成。共挖掘长尾词2条"));
+}
+
+// The engines file reaches the window: Taobao's marker through the hidden box, Baidu's source by
+// window_source. A bad file is shown once and set aside for the built-in table.
+TEST(FrmMainRun, TheEnginesFileIsUsedOrShownAsRefused) {
+    QTemporaryDir dir;
+    const QString file = WriteFile(dir.filePath("engines.json"), R"({"engines": {
+        "taobao": {"related": {"marker": "<li class=\"rs\"><a href="}},
+        "baidu": {"window_source": "suggest"}}})");
+    const auto useFile = [&](AppConfig& config) { config.enginesFile = file; };
+    {
+        Rig rig({}, useFile);
+        EXPECT_TRUE(rig.dialogs.messages.isEmpty());
+        EXPECT_EQ(rig.get<QLineEdit>("Text2").text(), QStringLiteral("<li class=\"rs\"><a href="));
+        rig.server.setPage(sim::Engine::Taobao, "A", "<li class=\"rs\"><a href=\"/x\">B</a></li>");
+        rig.get<QRadioButton>("Option3").click();
+        rig.mine("A");
+        EXPECT_EQ(rig.window->Results().entries(), (QStringList{"A", "B"}));
+        rig.get<QRadioButton>("Option1").click();
+        rig.server.clearRequests();
+        rig.mine("A");
+        ASSERT_FALSE(rig.server.requests().isEmpty());
+        EXPECT_TRUE(rig.server.requests().first().suggest);
+    }
+    WriteFile(file, R"({"engines": {"taobao": {"related": {"marker": 7}}}})");
+    Rig rig({}, useFile);
+    ASSERT_EQ(rig.dialogs.messages.size(), 1);
+    EXPECT_TRUE(rig.dialogs.messages.first().startsWith("提示|引擎设置文件有误"));
+    EXPECT_TRUE(rig.dialogs.messages.first().contains(file + ": engines.taobao.related.marker"));
+    EXPECT_EQ(rig.get<QLineEdit>("Text2").text(),
+              QStringLiteral("<li><a trace=\"relatedSearch\" href="));
 }

@@ -33,3 +33,9 @@ TEST(QuelvoMine, DemoRunPrintsTheListAndWritesTheFileAsTheWindowWould) {
     expected.replace("\n", "\r\n");
     EXPECT_EQ(file.readAll(), expected);
 }
+
+TEST(QuelvoCheck, TheDemoEnginesAllAnswer) {
+    const Outcome r = RunBare(QUELVO_EXE, {"check", "--demo", "--format", "json"});
+    EXPECT_EQ(r.exitCode, 0) << r.out.constData() << r.err.constData();
+    EXPECT_EQ(r.out.count("\"status\": \"ok\""), 6);
+}

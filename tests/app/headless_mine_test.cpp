@@ -1,5 +1,6 @@
 // `quelvo mine` in-process against the loopback engines: its summary, block pages, pacing, limit,
 // marker, exported tree and exit status.
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -12,28 +13,13 @@
 #include <cstdio>
 
 #include "app/headless_mine.h"
+#include "run_program.h"
 #include "sim/sim_server.h"
 #include "support/engine_pages.h"
 
 namespace {
 
-struct Mined {
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-    QList<QByteArray> errLines() const { return err.trimmed().split('\n'); }
-    bool says(const QByteArray& line) const { return errLines().contains(line); }
-};
-
-QByteArray ReadBack(std::FILE* f) {
-    std::rewind(f);
-    QByteArray bytes;
-    char buf[4096];
-    for (size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;)
-        bytes.append(buf, static_cast<qsizetype>(n));
-    std::fclose(f);
-    return bytes;
-}
+using Mined = Ran;
 
 struct Rig {
     sim::SimServer server;
@@ -43,18 +29,19 @@ struct Rig {
     }
     Mined mine(QStringList args, const QUrl& host = {}) {
         const QString base = (host.isEmpty() ? server.baseUrl() : host).toString();
-        args = QStringList{"quelvo", "mine"} + args +
-               QStringList{"--baidu-host", base, "--google-host", base, "--taobao-host", base};
-        const CommandLine cl = ParseCommandLine(args);
-        EXPECT_TRUE(cl.error.isEmpty()) << cl.error.toStdString();
-        std::FILE* out = std::tmpfile();
-        std::FILE* err = std::tmpfile();
-        Mined m;
-        m.status = RunHeadlessMine(cl, out, err, 400);
-        m.out = ReadBack(out);
-        m.err = ReadBack(err);
-        return m;
+        return InProcess(
+            [](const CommandLine& cl, std::FILE* o, std::FILE* e) {
+                return RunHeadlessMine(cl, o, e, 400);
+            },
+            QStringList{"quelvo", "mine"} + args +
+                QStringList{"--baidu-host", base, "--google-host", base, "--taobao-host", base});
     }
+    // An engines file in the rig's folder; "SIM" in it stands for the server's address.
+    QString enginesFile(const QByteArray& engines) {
+        return WriteFile(dir.filePath("engines.json"),
+                         QByteArray(engines).replace("SIM", server.baseUrl().toEncoded()));
+    }
+    QTemporaryDir dir;
     void offer(const QString& keyword, const QStringList& related) {
         server.setPage(sim::Engine::Baidu, keyword, BaiduPage(related));
     }
@@ -134,7 +121,7 @@ TEST(HeadlessMine, AResultFileThatCannotBeWrittenIsSaidWithItsPathAndExits1) {
                        "/长尾关键词：k.txt。共挖掘长尾词3条"));
 }
 
-TEST(HeadlessMine, MarkerReplacesTheEnginesWhenItsPageChanged) {
+TEST(HeadlessMine, AMarkerOrAnEnginesFileFollowsAChangedPage) {
     Rig rig;
     rig.server.setPage(sim::Engine::Baidu, "k",
                        "<ul><li class=\"rs\"><a href=\"/s?wd=a\">甲</a></li>"
@@ -144,6 +131,35 @@ TEST(HeadlessMine, MarkerReplacesTheEnginesWhenItsPageChanged) {
     EXPECT_TRUE(before.says("pages: fetched 1, failed 0, no marker 1, blocked 0"));
     const Mined after = rig.mine({"k", "--marker", "<li class=\"rs\"><a href="});
     EXPECT_EQ(after.out, "k\n甲\n乙\n");
+    const QString file = rig.enginesFile(
+        R"({"engines": {"baidu": {"related": {"marker": "<li class=\"rs\"><a href="}}}})");
+    EXPECT_EQ(rig.mine({"k", "--engines", file}).out, "k\n甲\n乙\n");
+    // A bad file ends the command before any request; the kinds of fault are the table's tests.
+    rig.server.clearRequests();
+    const Mined refused = rig.mine({"k", "--engines", rig.enginesFile("{")});
+    EXPECT_EQ(refused.status, 2);
+    EXPECT_TRUE(refused.err.startsWith("quelvo: " + file.toUtf8() + ": not JSON"))
+        << refused.err.data();
+    EXPECT_TRUE(refused.out.isEmpty());
+    EXPECT_TRUE(rig.server.requests().isEmpty());
+}
+
+// Mined by suggestions, the list says so; an answer in no known format adds nothing and is named
+// in the summary.
+TEST(HeadlessMine, SuggestionsAreMinedAndLabelled) {
+    Rig rig;
+    rig.server.setEngineOptions({2, 1, sim::BodyCharset::Gbk, 0});
+    const QStringList children = sim::RelatedKeywords("k", rig.server.engineOptions());
+    rig.server.setFaultFor(children.value(0), sim::Fault::HttpError, 500);
+    const QString file = rig.enginesFile(
+        R"({"engines": {"google": {"suggest": {"url": "SIM/complete/search?q={keyword}"}}}})");
+    const Mined m = rig.mine(
+        {"k", "--engine", "google", "--source", "suggest", "--engines", file, "--format", "csv"});
+    EXPECT_EQ(m.status, 0);
+    EXPECT_TRUE(m.out.startsWith("position,keyword,depth,parent,engine,source\r\n0,k,0,,,\r\n"));
+    EXPECT_EQ(m.out.count(",google,suggest\r\n"), m.out.count("\r\n") - 2);
+    EXPECT_TRUE(m.says("pages: fetched 3, failed 0, no marker 0, bad answer 1, blocked 0"))
+        << m.err.constData();
 }
 
 // A hand-made graph: keywords that need quoting, a repeat, and three levels.
@@ -153,12 +169,12 @@ TEST(HeadlessMine, CsvAndJsonCarryTheTree) {
     rig.offer("a,b", {"D", "C"});
     rig.offer("C", {"line\nbreak"});
     const QList<QStringList> expected = {
-        {"0", "R", "0", "", ""},
-        {"1", "a,b", "1", "R", "baidu"},
-        {"2", "say \"hi\"", "1", "R", "baidu"},
-        {"3", "C", "1", "R", "baidu"},
-        {"4", "D", "2", "a,b", "baidu"},
-        {"5", "line break", "2", "C", "baidu"},  // a line break is no part of a keyword
+        {"0", "R", "0", "", "", ""},
+        {"1", "a,b", "1", "R", "baidu", "related"},
+        {"2", "say \"hi\"", "1", "R", "baidu", "related"},
+        {"3", "C", "1", "R", "baidu", "related"},
+        {"4", "D", "2", "a,b", "baidu", "related"},
+        {"5", "line break", "2", "C", "baidu", "related"},  // a line break is no part of a keyword
     };
 
     const Mined json = rig.mine({"R", "--format", "json"});
@@ -167,12 +183,13 @@ TEST(HeadlessMine, CsvAndJsonCarryTheTree) {
         const QJsonObject o = v.toObject();
         rows.append({QString::number(o["position"].toInt()), o["keyword"].toString(),
                      QString::number(o["depth"].toInt()), o["parent"].toString(),
-                     o["engine"].toString()});
+                     o["engine"].toString(), o["source"].toString()});
     }
     EXPECT_EQ(rows, expected);
     // Keys in the columns' order.
     EXPECT_TRUE(json.out.contains(
-        R"({"position": 1, "keyword": "a,b", "depth": 1, "parent": "R", "engine": "baidu"})"));
+        R"({"position": 1, "keyword": "a,b", "depth": 1, "parent": "R", "engine": "baidu", )"
+        R"("source": "related"})"));
 
     // Read back by an independent RFC 4180 reader.
     const QString python = QStandardPaths::findExecutable("python3");
@@ -191,6 +208,7 @@ TEST(HeadlessMine, CsvAndJsonCarryTheTree) {
     for (const QJsonValue& row : QJsonDocument::fromJson(reader.readAllStandardOutput()).array())
         parsed.append(row.toVariant().toStringList());
     ASSERT_FALSE(parsed.isEmpty());
-    EXPECT_EQ(parsed.first(), (QStringList{"position", "keyword", "depth", "parent", "engine"}));
+    EXPECT_EQ(parsed.first(),
+              (QStringList{"position", "keyword", "depth", "parent", "engine", "source"}));
     EXPECT_EQ(parsed.mid(1), expected);
 }

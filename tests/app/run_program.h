@@ -1,9 +1,16 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "app/command_line.h"
 
 struct Outcome {
     int exitCode;  // -1 when the program crashed or did not end
@@ -23,4 +30,44 @@ inline Outcome RunBare(const QString& program, const QStringList& args) {
     const bool ended = p.waitForFinished(60000);
     return {ended && p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
             p.readAllStandardOutput(), p.readAllStandardError()};
+}
+
+// What a command of the program run in-process printed, and its exit status.
+struct Ran {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+    QList<QByteArray> errLines() const { return err.trimmed().split('\n'); }
+    bool says(const QByteArray& line) const { return errLines().contains(line); }
+};
+
+inline QByteArray ReadBack(std::FILE* f) {
+    std::rewind(f);
+    QByteArray bytes;
+    char buf[4096];
+    for (size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;)
+        bytes.append(buf, static_cast<qsizetype>(n));
+    std::fclose(f);
+    return bytes;
+}
+
+// Runs `command` (RunHeadlessMine, RunCheck, ...) on the parsed `args`, program name first.
+template <typename Command>
+Ran InProcess(Command command, const QStringList& args) {
+    const CommandLine cl = ParseCommandLine(args);
+    EXPECT_TRUE(cl.error.isEmpty()) << cl.error.toStdString();
+    std::FILE* out = std::tmpfile();
+    std::FILE* err = std::tmpfile();
+    Ran r;
+    r.status = command(cl, out, err);
+    r.out = ReadBack(out);
+    r.err = ReadBack(err);
+    return r;
+}
+
+inline QString WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+    return path;
 }

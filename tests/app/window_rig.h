@@ -56,15 +56,18 @@ struct WindowRig {
     UrlCatcher browser;
     std::unique_ptr<FrmMain> window;
 
-    // `prepare` sets up the server before the window makes its first requests.
-    explicit WindowRig(const std::function<void(sim::SimServer&)>& prepare = {}) {
+    // `prepare` sets up the server before the window makes its first requests, `configure` the
+    // window's configuration before it is made.
+    explicit WindowRig(const std::function<void(sim::SimServer&)>& prepare = {},
+                       const std::function<void(AppConfig&)>& configure = {}) {
         EXPECT_TRUE(server.listen(0));
         server.setEngineOptions({0, 0, sim::BodyCharset::Utf8, 0});
         if (prepare) prepare(server);
         AppConfig config;
-        config.hosts = {server.baseUrl(), server.baseUrl(), server.baseUrl()};
+        config.hosts = config.suggestHosts = {server.baseUrl(), server.baseUrl(), server.baseUrl()};
         config.vendor = server.baseUrl();
         config.skinPath = QStringLiteral("/nonexistent/skinh.she");
+        if (configure) configure(config);
         window = std::make_unique<FrmMain>(config, dialogs);
         window->show();
     }

@@ -9,7 +9,7 @@ namespace {
 
 bool Blocked(Engine engine, int status, const QString& page, const QString& keyword = "k",
              const QList<QUrl>& redirects = {}) {
-    return mining::LooksBlocked(engine, {status, redirects, page, keyword, mining::BaiduMarker()});
+    return mining::LooksBlocked(engine, {status, redirects, page, keyword, "<th><a href="});
 }
 
 QString Titled(const QString& title, const QString& body = {}) {

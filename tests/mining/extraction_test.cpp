@@ -2,9 +2,14 @@
 
 #include "mining/candidate_rule.h"
 #include "mining/candidates.h"
-#include "mining/engine.h"
+#include "mining/engine_table.h"
+#include "mining/suggestions.h"
 
 using namespace mining;
+
+namespace {
+QString BaiduMarker() { return DefaultEngineTable().Of(Engine::Baidu).marker; }
+}  // namespace
 
 TEST(CutCandidates, TheTextAfterTheFirstGreaterThanOfEveryChunk) {
     const QString m = BaiduMarker();
@@ -36,20 +41,30 @@ TEST(Filter, CaseSensitiveSubstringOfTheBoxAsItStands) {
     EXPECT_FALSE(PassesFilter(QStringLiteral("手机壳"), true, QStringLiteral(" 手机")));
 }
 
-TEST(SearchUrl, EnginePathsAndPercentEncodedKeyword) {
-    EngineHosts hosts;
-    EXPECT_EQ(SearchUrl(hosts, Engine::Baidu, QStringLiteral("手机")).toEncoded(),
-              QByteArray("https://www.baidu.com/s?wd=%E6%89%8B%E6%9C%BA"));
-    EXPECT_EQ(SearchUrl(hosts, Engine::Google, QStringLiteral("a b")).toEncoded(),
-              QByteArray("https://www.google.com/search?hl=zh-CN&q=a%20b"));
-    EXPECT_EQ(SearchUrl(hosts, Engine::Taobao, QString()).toEncoded(),
-              QByteArray("https://s.taobao.com/search?q="));
-    // Characters that would change the query's meaning are escaped.
-    EXPECT_EQ(SearchUrl(hosts, Engine::Baidu, QStringLiteral("c#&x+y%")).toEncoded(),
-              QByteArray("https://www.baidu.com/s?wd=c%23%26x%2By%25"));
-    hosts.baidu = QUrl(QStringLiteral("http://127.0.0.1:8080/"));
-    EXPECT_EQ(SearchUrl(hosts, Engine::Baidu, QStringLiteral("k")).toEncoded(),
-              QByteArray("http://127.0.0.1:8080/s?wd=k"));
+TEST(ParseSuggestions, EachFormatAndWhatIsNotIt) {
+    using F = SuggestFormat;
+    const QStringList two{"手机壳", "手机 支架"};
+    const struct {
+        const char* answer;
+        F format;
+        std::optional<QStringList> read;
+    } cases[] = {
+        {R"(["手机", ["手机壳", "手机 支架"], [], {"x": 1}])", F::OpenSearch, two},
+        {R"(["手机", []])", F::OpenSearch, QStringList{}},
+        {R"({"result": [["手机壳", "123"], ["手机 支架"]], "magic": []})", F::Taobao, two},
+        // Entities are left to the candidate rule that pages go through too.
+        {R"(["a", ["a&amp;b"]])", F::OpenSearch, QStringList{"a&amp;b"}},
+        // The other format, a block page, or a shape that has changed.
+        {R"({"result": [["手机壳", "1"]]})", F::OpenSearch, std::nullopt},
+        {R"(["手机", ["手机壳"]])", F::Taobao, std::nullopt},
+        {"<html><title>百度安全验证</title></html>", F::OpenSearch, std::nullopt},
+        {R"(["手机", "手机壳"])", F::OpenSearch, std::nullopt},
+        {R"(["手机", ["手机壳", 3]])", F::OpenSearch, std::nullopt},
+        {R"({"result": [[3, "手机壳"]]})", F::Taobao, std::nullopt},
+        {R"(window.baidu.sug({q:"手机",s:["手机壳"]}))", F::OpenSearch, std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ParseSuggestions(QString::fromUtf8(c.answer), c.format), c.read) << c.answer;
 }
 
 TEST(TakeCandidate, ReferencesDecodedControlsBlankedEmptyAndOverlongSkipped) {

@@ -21,6 +21,7 @@ namespace {
 class ListView : public RunView {
   public:
     Engine engine = Engine::Baidu;
+    std::optional<Source> source;
     bool filter = false;
     QString key;
     QString folder;
@@ -31,7 +32,8 @@ class ListView : public RunView {
     bool FilterTicked() const override { return filter; }
     QString KeyText() const override { return key; }
     QString FolderText() const override { return folder; }
-    QString TaobaoMarker() const override { return DefaultTaobaoMarker(); }
+    QString TaobaoMarker() const override { return DefaultEngineTable().Of(Engine::Taobao).marker; }
+    std::optional<Source> SourceOverride() const override { return source; }
     const ResultList& List() const override { return list; }
     void ListAppend(const QString& t) override { list.append(t); }
     void ListClear() override { list.clear(); }
@@ -66,14 +68,17 @@ struct Rig {
     ListView view;
     std::unique_ptr<MiningRun> run;
 
-    // Without the keyword graph, only the pages a test sets offer keywords.
-    explicit Rig(bool graph = false) {
+    // Without the keyword graph, only the pages a test sets offer keywords. `edit` changes the
+    // engine table, whose every address is on the server.
+    explicit Rig(bool graph = false, const std::function<void(EngineTable&)>& edit = {}) {
         EXPECT_TRUE(server.listen(0));
         if (!graph) server.setEngineOptions({0, 0, sim::BodyCharset::Utf8, 0});
         const QUrl base = server.baseUrl();
+        EngineTable table = WithHosts(DefaultEngineTable(), {base, base, base}, {base, base, base});
+        if (edit) edit(table);
+        const auto fetch = [this](const QUrl& u) { return http.GetPage(u); };
         run = std::make_unique<MiningRun>(
-            view, EngineHosts{base, base, base}, [this](const QUrl& u) { return http.GetPage(u); },
-            [this] { http.AbortAll(); }, "UTF-8");
+            view, table, fetch, [this] { http.AbortAll(); }, "UTF-8");
     }
     // Runs `action` inside the run's wait for the page of `keyword`, as a user's click would.
     void during(const QString& keyword, std::function<void()> action) {
@@ -92,19 +97,31 @@ struct Rig {
 
 }  // namespace
 
-TEST(RunOverHttp, EveryEngineAndCharsetListsTheWholeGraphBreadthFirst) {
-    for (const auto engine : {Engine::Baidu, Engine::Google, Engine::Taobao}) {
-        for (const auto charset : {sim::BodyCharset::Utf8, sim::BodyCharset::Gbk}) {
-            Rig rig(true);
-            const sim::EngineOptions options{3, 2, charset, 0};
-            rig.server.setEngineOptions(options);
-            rig.view.engine = engine;
-            rig.view.key = QStringLiteral("手机");
-            rig.run->CmdStart_Click();
-            EXPECT_EQ(rig.view.list.entries(), ExpectedBreadthFirst("手机", options));
-            EXPECT_EQ(rig.server.requests().size(), rig.view.list.size());
-        }
-    }
+// Suggestions come in UTF-8 and GBK, declared in the answer's header (Baidu and Taobao, whose
+// addresses name the charset) or not (Google, whose answer is then in the server's charset).
+TEST(RunOverHttp, EveryEngineSourceAndCharsetListsTheWholeGraphBreadthFirst) {
+    const std::function<void(EngineTable&)> gbk = [](EngineTable& table) {
+        for (const auto e : kEngines)
+            table.Of(e).suggestUrl.replace(QStringLiteral("utf-8"), QStringLiteral("gbk"));
+    };
+    for (const auto engine : kEngines)
+        for (const auto source : {Source::Related, Source::Suggest})
+            for (const auto charset : {sim::BodyCharset::Utf8, sim::BodyCharset::Gbk}) {
+                SCOPED_TRACE(testing::Message() << int(engine) << int(source) << int(charset));
+                Rig rig(true, charset == sim::BodyCharset::Gbk
+                                  ? gbk
+                                  : std::function<void(EngineTable&)>());
+                const sim::EngineOptions options{3, 2, charset, 0};
+                rig.server.setEngineOptions(options);
+                rig.view.engine = engine;
+                rig.view.source = source;
+                rig.view.key = QStringLiteral("手机");
+                rig.run->CmdStart_Click();
+                EXPECT_EQ(rig.view.list.entries(), ExpectedBreadthFirst("手机", options));
+                EXPECT_EQ(rig.server.requests().size(), rig.view.list.size());
+                for (const auto& r : rig.server.requests())
+                    EXPECT_EQ(r.suggest, source == Source::Suggest);
+            }
 }
 
 // The kinds of failed fetch are told apart by the HTTP client's own tests; here one stands for all.

@@ -5,10 +5,12 @@
 using web::Failure;
 
 namespace {
+QString Marker() { return mining::DefaultEngineTable().Of(mining::Engine::Baidu).marker; }
+
 // A page that came (None: with the marker unless blocked) or a fetch that failed.
 web::FetchedPage Fetched(Failure failure, int status = 200) {
     web::FetchedPage page{{}, failure, status, {}, {}};
-    if (failure == Failure::None) page.text = status == 200 ? mining::BaiduMarker() : QString();
+    if (failure == Failure::None) page.text = status == 200 ? Marker() : QString();
     return page;
 }
 }  // namespace
@@ -37,8 +39,22 @@ TEST(PageOutcome, EveryCauseIsJudgedCountedAndWorded) {
     for (const auto& c : cases) {
         mining::RunSummary summary;
         for (const auto& page : c.pages)
-            summary.Count(JudgePage(mining::Engine::Baidu, "k", mining::BaiduMarker(), page),
+            summary.Count(JudgePage(mining::Engine::Baidu, "k", Marker(), page),
                           page.text.has_value());
         EXPECT_EQ(mining::RunEndText(summary, 7, c.stopped), QString::fromUtf8(c.end));
     }
+}
+
+// A suggestion answer in its format is taken whatever words it proposes; out of it, a verification
+// page is still told apart from an answer that has changed its shape.
+TEST(PageOutcome, ASuggestionAnswerIsJudgedByItsFormat) {
+    using mining::PageOutcome;
+    const auto judge = [](const char* text, bool inFormat) {
+        const web::FetchedPage answer{QString::fromUtf8(text), Failure::None, 200, {}, {}};
+        return JudgePage(mining::Engine::Taobao, "k", {}, answer, mining::Source::Suggest,
+                         inFormat);
+    };
+    EXPECT_EQ(judge(R"({"result": [["验证码拦截"]]})", true), PageOutcome::Ok);
+    EXPECT_EQ(judge("<title>验证码拦截</title>", false), PageOutcome::Blocked);
+    EXPECT_EQ(judge("<title>404</title>", false), PageOutcome::BadAnswer);
 }

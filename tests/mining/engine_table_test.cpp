@@ -1,0 +1,107 @@
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "mining/engine_table.h"
+
+using namespace mining;
+
+namespace {
+
+TableRead Read(const QByteArray& json) {
+    return ReadEngineTable(json, QStringLiteral("/x/engines.json"), DefaultEngineTable());
+}
+
+}  // namespace
+
+TEST(EngineTable, AFileNamesOnlyWhatItChanges) {
+    const TableRead read = Read(
+        "\xEF\xBB\xBF"
+        R"({"engines": {"baidu": {"related": {"marker": "<li class=\"rs\"><a href="}},
+                             "taobao": {"window_source": "suggest"}}})");
+    ASSERT_TRUE(read.error.isEmpty()) << read.error.toStdString();
+    EngineTable expected = DefaultEngineTable();
+    expected.Of(Engine::Baidu).marker = QStringLiteral("<li class=\"rs\"><a href=");
+    expected.Of(Engine::Taobao).windowSource = Source::Suggest;
+    EXPECT_EQ(read.table.entries, expected.entries);
+    EXPECT_EQ(read.table.file, QStringLiteral("/x/engines.json"));
+    EXPECT_TRUE(read.table.OriginOf(Engine::Baidu).related);
+    EXPECT_FALSE(read.table.OriginOf(Engine::Baidu).suggest);
+    EXPECT_TRUE(read.table.OriginOf(Engine::Taobao).windowSource);
+    EXPECT_FALSE(read.table.OriginOf(Engine::Google).related);
+}
+
+TEST(EngineTable, ABadFileIsRefusedWholeSayingWhere) {
+    // Each case sets a good marker first: a refused file must leave no trace of it.
+    const QByteArray good = R"("google": {"related": {"marker": "<new>"}})";
+    const struct {
+        QByteArray engines;  // the rest of the "engines" object, or a whole file
+        const char* says;
+    } cases[] = {
+        {"{\"engines\": {", "not JSON"},
+        {"[1, 2]", "must hold a JSON object"},
+        {R"({"version": 2})", "version: only version 1"},
+        {R"({"engins": {}})", "unknown key \"engins\""},
+        {R"("bing": {})", "engines.bing: unknown engine"},
+        {R"("baidu": {"related": "x"})", "engines.baidu.related: must be an object"},
+        {R"("baidu": {"related": {"url": 1}})", "engines.baidu.related.url: must be a text"},
+        {R"("baidu": {"related": {"url": "https://b.test/s?wd="}})", "has no {keyword}"},
+        {R"("baidu": {"related": {"url": "ftp://b.test/{keyword}"}})", "not an http or https"},
+        {R"("baidu": {"related": {"marker": ""}})", "related.marker: must not be empty"},
+        {R"("baidu": {"related": {"markr": "x"}})", "unknown key \"markr\""},
+        {R"("baidu": {"suggest": {"format": "xml"}})", "suggest.format: unknown format \"xml\""},
+        {R"("baidu": {"suggest": {"url": "https://s.test/"}})", "suggest.url: the address has"},
+        {R"("baidu": {"window_source": "both"})", "window_source: unknown source"},
+    };
+    for (const auto& c : cases) {
+        const QByteArray json = c.engines.startsWith('"')
+                                    ? "{\"engines\": {" + good + ", " + c.engines + "}}"
+                                    : c.engines;
+        const TableRead read = Read(json);
+        EXPECT_TRUE(read.error.startsWith(QStringLiteral("/x/engines.json: "))) << json.data();
+        EXPECT_TRUE(read.error.contains(QString::fromUtf8(c.says)))
+            << json.data() << " -> " << read.error.toStdString();
+        EXPECT_EQ(read.table.entries, DefaultEngineTable().entries) << json.data();
+        EXPECT_TRUE(read.table.file.isEmpty());
+    }
+}
+
+TEST(EngineTable, TheUsersFileIsReadWhenThereIsOne) {
+    QTemporaryDir dir;
+    qputenv("XDG_CONFIG_HOME", dir.path().toUtf8());
+    EXPECT_EQ(LoadEngineTable({}).table.entries, DefaultEngineTable().entries);
+    EXPECT_TRUE(LoadEngineTable({}).error.isEmpty());
+    ASSERT_TRUE(QDir(dir.path()).mkpath("quelvo"));
+    QFile file(dir.filePath("quelvo/engines.json"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(R"({"engines": {"google": {"window_source": "suggest"}}})");
+    file.close();
+    EXPECT_EQ(LoadEngineTable({}).table.Of(Engine::Google).windowSource, Source::Suggest);
+    EXPECT_EQ(LoadEngineTable({}).table.file, file.fileName());
+    // A file named for one run must be there.
+    EXPECT_TRUE(LoadEngineTable(dir.filePath("none.json")).error.contains("cannot be read"));
+    qunsetenv("XDG_CONFIG_HOME");
+}
+
+TEST(EngineTable, AddressesTakeTheKeywordEncodedAndTheHostsGiven) {
+    const EngineTable table = DefaultEngineTable();
+    EXPECT_EQ(AddressFor(table.Of(Engine::Baidu).relatedUrl, QStringLiteral("手机")).toEncoded(),
+              QByteArray("https://www.baidu.com/s?wd=%E6%89%8B%E6%9C%BA"));
+    EXPECT_EQ(AddressFor(table.Of(Engine::Google).relatedUrl, QStringLiteral("a b")).toEncoded(),
+              QByteArray("https://www.google.com/search?hl=zh-CN&q=a%20b"));
+    // Characters that would change the query's meaning are escaped.
+    EXPECT_EQ(
+        AddressFor(table.Of(Engine::Taobao).suggestUrl, QStringLiteral("c#&x+y%")).toEncoded(),
+        QByteArray("https://suggest.taobao.com/sug?code=utf-8&q=c%23%26x%2By%25"));
+
+    const EngineTable moved =
+        WithHosts(table, {QUrl("http://127.0.0.1:8080/"), {}, {}}, {{}, {}, QUrl("http://s.test")});
+    EXPECT_EQ(moved.Of(Engine::Baidu).relatedUrl,
+              QStringLiteral("http://127.0.0.1:8080/s?wd={keyword}"));
+    EXPECT_EQ(moved.Of(Engine::Baidu).suggestUrl, table.Of(Engine::Baidu).suggestUrl);
+    EXPECT_EQ(moved.Of(Engine::Google).relatedUrl, table.Of(Engine::Google).relatedUrl);
+    EXPECT_EQ(moved.Of(Engine::Taobao).suggestUrl,
+              QStringLiteral("http://s.test/sug?code=utf-8&q={keyword}"));
+}
