@@ -1,12 +1,11 @@
 #include "raster/paint_picture.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "raster/clip_copy.h"
 #include "raster/halftone_rows.h"
 #include "raster/picture_rows.h"
-#include "raster/words4.h"
+#include "raster/wide_loops.h"
 
 namespace anigif {
 
@@ -48,37 +47,29 @@ std::uint32_t Over(std::uint32_t v, std::uint32_t under) {
 }
 
 // Target pixels d[0, n) from source pixels x.. of row sy, over one underlay colour; the copies
-// the control makes most, each written as one loop.
-void CopyOver(std::uint32_t* d, const Picture& p, std::int64_t sy, std::int64_t sx, std::int64_t n,
-              std::uint32_t under) {
+// the control makes most, each written as one loop without branches.
+ANIGIF_WIDE_LOOPS void CopyOver(std::uint32_t* d, const Picture& p, std::int64_t sy,
+                                std::int64_t sx, std::int64_t n, std::uint32_t under) {
     const PixelSource& s = p.Pixels;
     if (s.kind == PixelSource::Kind::Indexed) {
         const std::uint8_t* in = s.Row(sy) + sx;
         const std::uint32_t* table = s.table;
         for (std::int64_t i = 0; i < n; ++i) {
             const std::uint32_t v = table[in[i]];
-            d[i] = v != 0 ? v : under;
+            d[i] = v | (v == 0 ? under : 0u);
         }
         return;
     }
     const auto* c = reinterpret_cast<const std::uint32_t*>(s.Row(sy)) + sx;
-    const Words4 opaque = SplatWords4(0xFF000000u);
-    std::int64_t i = 0;
     if (p.Mask.top == nullptr) {
-        for (; i + 4 <= n; i += 4) StoreWords4(d + i, LoadWords4(c + i) | opaque);
-        for (; i < n; ++i) d[i] = c[i] | 0xFF000000u;
+        for (std::int64_t i = 0; i < n; ++i) d[i] = c[i] | 0xFF000000u;
         return;
     }
     const std::uint8_t* m = p.Mask.Row(sy) + sx;
-    const Words4 u = SplatWords4(under);
-    using Bytes4 = std::uint8_t __attribute__((vector_size(4)));
-    for (; i + 4 <= n; i += 4) {
-        Bytes4 four;
-        std::memcpy(&four, m + i, sizeof four);
-        const Words4 bare = Words4{} - __builtin_convertvector(four, Words4);  // 1 -> all ones
-        StoreWords4(d + i, (u & bare) | ((LoadWords4(c + i) | opaque) & ~bare));
+    for (std::int64_t i = 0; i < n; ++i) {
+        const std::uint32_t bare = 0u - m[i];  // 1 -> all ones
+        d[i] = (under & bare) | ((c[i] | 0xFF000000u) & ~bare);
     }
-    for (; i < n; ++i) d[i] = m[i] ? under : c[i] | 0xFF000000u;
 }
 
 }  // namespace
