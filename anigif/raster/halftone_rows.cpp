@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <type_traits>
 
 #include "raster/picture_rows.h"
+#include "raster/wide_loops.h"
 
 namespace anigif {
 
@@ -12,9 +14,7 @@ namespace {
 
 constexpr std::uint32_t kOne = 256;  // a weight of 1: weight times channel fits 16 bits
 
-using Lanes8 = std::uint16_t __attribute__((vector_size(16)));  // two pixels, a channel a lane
-using Lanes4 = std::uint16_t __attribute__((vector_size(8)));   // one pixel
-using Bytes8 = std::uint8_t __attribute__((vector_size(8)));
+using Lanes4 = std::uint16_t __attribute__((vector_size(8)));  // one pixel
 using Bytes4 = std::uint8_t __attribute__((vector_size(4)));
 
 // Target pixels [from, to) of a target `targetLength` long, mapped onto `sourceLength` source
@@ -74,6 +74,44 @@ HalftoneRows::Taps BuildTaps(std::int64_t targetLength, std::int64_t sourceStart
     return taps;
 }
 
+// One source row as colours, weighed into the per-channel sums (or starting them).
+ANIGIF_WIDE_LOOPS void AddWeightedRow(const Picture& p, std::int64_t y, std::int64_t x,
+                                      std::size_t n, std::uint32_t* __restrict fetched,
+                                      std::uint16_t* __restrict sums, std::uint16_t w, bool first) {
+    FetchArgbRow(p, y, x, static_cast<std::int32_t>(n), fetched);
+    const auto* channels = reinterpret_cast<const std::uint8_t*>(fetched);
+    if (first) {
+        for (std::size_t i = 0; i < 4 * n; ++i)
+            sums[i] = static_cast<std::uint16_t>(w * channels[i]);
+    } else {
+        for (std::size_t i = 0; i < 4 * n; ++i)
+            sums[i] = static_cast<std::uint16_t>(sums[i] + w * channels[i]);
+    }
+}
+
+// Back to 8 bits a channel, rounded: the weights add up to 256.
+ANIGIF_WIDE_LOOPS void RoundSums(std::uint16_t* __restrict sums, std::size_t n) {
+    for (std::size_t i = 0; i < n; ++i)
+        sums[i] = static_cast<std::uint16_t>((sums[i] >> 8) + ((sums[i] >> 7) & 1));
+}
+
+// Target pixels [0, n) from the rounded sums, `Taps` a pixel (or `taps` when Taps is 0).
+template <int Taps>
+void Across(std::uint32_t* __restrict out, std::size_t n, const std::uint16_t* __restrict sums,
+            const std::uint32_t* __restrict at, const std::uint16_t* __restrict weight, int taps) {
+    if constexpr (Taps > 0) taps = Taps;
+    for (std::size_t u = 0; u < n; ++u, at += taps, weight += taps) {
+        Lanes4 acc = {128, 128, 128, 128};
+        for (int t = 0; t < taps; ++t) {
+            Lanes4 in;
+            std::memcpy(&in, sums + at[t], sizeof in);
+            acc += weight[t] * in;
+        }
+        const Bytes4 bytes = __builtin_convertvector(acc >> 8, Bytes4);
+        std::memcpy(&out[u], &bytes, sizeof bytes);
+    }
+}
+
 }  // namespace
 
 HalftoneRows::HalftoneRows(const PixelRect& dest, const Picture& picture, const PixelRect& source,
@@ -88,56 +126,58 @@ HalftoneRows::HalftoneRows(const PixelRect& dest, const Picture& picture, const 
     const std::int64_t sh = mirrorY ? -source.Height : source.Height;
     const std::int64_t sx = mirrorX ? source.X + source.Width + 1 : source.X;
     const std::int64_t sy = mirrorY ? source.Y + source.Height + 1 : source.Y;
-    across_ = BuildTaps(dest.Width, sx, sw, mirrorX, x0 - dest.X, x1 - dest.X, src.width);
+    const Taps across = BuildTaps(dest.Width, sx, sw, mirrorX, x0 - dest.X, x1 - dest.X, src.width);
     down_ = BuildTaps(dest.Height, sy, sh, mirrorY, y0 - dest.Y, y1 - dest.Y, src.height);
-    if (across_.highest < across_.lowest || down_.highest < down_.lowest) return;
-    for (std::int32_t& i : across_.index) i -= static_cast<std::int32_t>(across_.lowest);
-    const auto fetched = static_cast<std::size_t>(across_.highest - across_.lowest + 1);
-    fetched_.resize(fetched + fetched % 2);  // even: pixels are blended in pairs
-    sums_.resize(4 * fetched_.size());
+    if (across.highest < across.lowest || down_.highest < down_.lowest) return;
+    const std::size_t targets = across.begin.size() - 1;
+    for (std::size_t u = 0; u < targets; ++u)
+        acrossTaps_ = std::max<std::int32_t>(
+            acrossTaps_, static_cast<std::int32_t>(across.begin[u + 1] - across.begin[u]));
+    acrossAt_.assign(targets * static_cast<std::size_t>(acrossTaps_), 0);
+    acrossWeight_.assign(acrossAt_.size(), 0);
+    for (std::size_t u = 0; u < targets; ++u) {
+        const std::size_t to = u * static_cast<std::size_t>(acrossTaps_);
+        for (std::uint32_t t = across.begin[u]; t < across.begin[u + 1]; ++t) {
+            const std::size_t k = to + (t - across.begin[u]);
+            acrossAt_[k] = static_cast<std::uint32_t>(4 * (across.index[t] - across.lowest));
+            acrossWeight_[k] = static_cast<std::uint16_t>(across.weight[t]);
+        }
+    }
+    acrossLowest_ = across.lowest;
+    fetchedCount_ = static_cast<std::size_t>(across.highest - across.lowest + 1);
+    fetched_.resize(fetchedCount_);
+    sums_.resize(4 * fetchedCount_);
     out_.resize(static_cast<std::size_t>(x1 - x0));
     empty_ = false;
 }
 
 const std::uint32_t* HalftoneRows::Row(std::int64_t y) {
     const auto v = static_cast<std::size_t>(y - y0_);
-    const auto n = static_cast<std::size_t>(across_.highest - across_.lowest + 1);
-    // Down first: the source rows of this target row blended, four channels a pixel, two pixels
-    // at a time, rounded back to 8 bits a channel.
-    std::uint16_t* sums = sums_.data();
+    // Down first: the source rows of this target row blended, four channels a pixel; then
+    // across.
     for (std::uint32_t t = down_.begin[v]; t < down_.begin[v + 1]; ++t) {
-        FetchArgbRow(picture_, down_.index[t], across_.lowest, static_cast<std::int32_t>(n),
-                     fetched_.data());
-        const auto w = static_cast<std::uint16_t>(down_.weight[t]);
-        const bool first = t == down_.begin[v];
-        for (std::size_t i = 0; i < n; i += 2) {
-            Bytes8 two;
-            std::memcpy(&two, &fetched_[i], sizeof two);  // fetched_ has room for an even count
-            Lanes8 add = w * __builtin_convertvector(two, Lanes8);
-            if (!first) {
-                Lanes8 acc;
-                std::memcpy(&acc, sums + 4 * i, sizeof acc);
-                add += acc;
-            }
-            std::memcpy(sums + 4 * i, &add, sizeof add);
-        }
+        AddWeightedRow(picture_, down_.index[t], acrossLowest_, fetchedCount_, fetched_.data(),
+                       sums_.data(), static_cast<std::uint16_t>(down_.weight[t]),
+                       t == down_.begin[v]);
     }
-    for (std::size_t i = 0; i < sums_.size(); i += 8) {
-        Lanes8 acc;
-        std::memcpy(&acc, sums + i, sizeof acc);
-        acc = (acc >> 8) + ((acc >> 7) & 1);  // rounded: the sum of weights is 256
-        std::memcpy(sums + i, &acc, sizeof acc);
-    }
-    // Then across.
-    for (std::size_t u = 0; u < out_.size(); ++u) {
-        Lanes4 acc = {128, 128, 128, 128};
-        for (std::uint32_t t = across_.begin[u]; t < across_.begin[u + 1]; ++t) {
-            Lanes4 in;
-            std::memcpy(&in, sums + 4 * std::size_t(across_.index[t]), sizeof in);
-            acc += static_cast<std::uint16_t>(across_.weight[t]) * in;
-        }
-        const Bytes4 bytes = __builtin_convertvector(acc >> 8, Bytes4);
-        std::memcpy(&out_[u], &bytes, sizeof bytes);
+    RoundSums(sums_.data(), sums_.size());
+    const auto across = [&](auto taps) {
+        Across<decltype(taps)::value>(out_.data(), out_.size(), sums_.data(), acrossAt_.data(),
+                                      acrossWeight_.data(), acrossTaps_);
+    };
+    switch (acrossTaps_) {
+        case 1:
+            across(std::integral_constant<int, 1>{});
+            break;
+        case 2:
+            across(std::integral_constant<int, 2>{});
+            break;
+        case 3:
+            across(std::integral_constant<int, 3>{});
+            break;
+        default:
+            across(std::integral_constant<int, 0>{});
+            break;
     }
     return out_.data();
 }

@@ -31,7 +31,14 @@ class HalftoneRows {
     Picture picture_;
     std::int64_t y0_ = 0;
     bool empty_ = true;
-    Taps across_, down_;
+    Taps down_;
+    // Across, every target pixel with the same number of taps (the missing ones weigh 0), so
+    // that the loop over them has a fixed length: where in the sums each starts, and its weight.
+    std::int32_t acrossTaps_ = 0;
+    std::int64_t acrossLowest_ = 0;
+    std::size_t fetchedCount_ = 0;
+    std::vector<std::uint32_t> acrossAt_;
+    std::vector<std::uint16_t> acrossWeight_;
     std::vector<std::uint32_t> fetched_;  // one source row as colours
     std::vector<std::uint16_t> sums_;     // four channels per fetched pixel
     std::vector<std::uint32_t> out_;
