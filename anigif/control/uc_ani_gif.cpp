@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 #include <new>
+#include <tuple>
 
 #include "decode/parse_gif_stream.h"
 
@@ -82,9 +83,14 @@ void ucAniGIF::ResetAnimation() {
 }
 
 void ucAniGIF::FailLoad() {
-    // An empty control reports no size or loop count of the stream it rejected.
+    // The control is left empty; the size and loop count that parsing found stay readable.
+    const GifAnimation& a = animation_;
+    const auto [width, height, loops] = std::tuple(a.CanvasWidth, a.CanvasHeight, a.LoopCount);
     gifBytes_ = {};
     ResetAnimation();
+    animation_.CanvasWidth = width;
+    animation_.CanvasHeight = height;
+    animation_.LoopCount = loops;
 }
 
 std::int32_t ucAniGIF::LoadGifStream(std::vector<std::uint8_t> bytes,
@@ -100,10 +106,10 @@ std::int32_t ucAniGIF::LoadGifStream(std::vector<std::uint8_t> bytes,
     try {
         ParsedGif parsed;
         if (!stream.empty()) parsed = ParseGifStream(stream);
-        frames = static_cast<std::int32_t>(parsed.Animation.Frames.size());
+        animation_ = std::move(parsed.Animation);
+        frames = static_cast<std::int32_t>(animation_.Frames.size());
         if (frames > 0) {
-            animation_ = std::move(parsed.Animation);
-            building_ = FrameSource{stream, std::move(parsed.FrameSpans), {}};
+            building_ = FrameSource{stream, std::move(parsed.FrameSpans)};
             const std::uint64_t generation = loadGeneration_;
             bool first = true;
             ok = BuildFrames(first);

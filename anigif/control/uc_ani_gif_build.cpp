@@ -15,10 +15,13 @@ bool ucAniGIF::BuildFrames(bool& first) {
     if (first) {
         const std::optional<FirstPassPlan> plan = PlanFirstPass(animation_, *building_, !runMode);
         if (!plan) return false;
-        if (plan->CanvasNeeded && !CreateCanvas(compositor_, animation_.CanvasWidth,
-                                                animation_.CanvasHeight, plan->CanvasWithMask))
-            return false;
         if (!BuildFirstFrame(animation_, *building_, *plan)) return false;
+        // Pixels that frame 1's data never delivered let the background show, as its own
+        // transparent ones do.
+        const bool withMask = plan->CanvasWithMask || animation_.Frames[0].HasTransparency == 1;
+        if (plan->CanvasNeeded &&
+            !CreateCanvas(compositor_, animation_.CanvasWidth, animation_.CanvasHeight, withMask))
+            return false;
         MirrorBuiltFrame(animation_, 0, view_.MirrorMode);
         player_.CurrentFrame = 1;
         PixelSize size = host_.ClientSize();
@@ -44,6 +47,8 @@ void ucAniGIF::EndBuilding(bool startPlayback) {
         BuildRemainingFrames(animation_, *building_);
         for (auto i = from; i < static_cast<std::size_t>(animation_.FramesBuilt); ++i)
             MirrorBuiltFrame(animation_, i, view_.MirrorMode);
+        if (compositor_.Canvas.Empty() && LaterFrameNeedsCanvas(animation_))
+            CreateCanvas(compositor_, animation_.CanvasWidth, animation_.CanvasHeight, true);
     }
     building_.reset();
     if (!runMode) return;

@@ -3,16 +3,20 @@
 #include <algorithm>
 #include <vector>
 
-#include "decode/frame_gif.h"
-#include "decode/load_frame_picture.h"
+#include "decode/frame_pixels.h"
 
 namespace anigif {
 
 namespace {
 
-void BuildFrame(GifAnimation& a, FrameSource& d, std::size_t index) {
-    // A frame the decoder rejects keeps what it decoded (index 0 for the rest); building goes on.
-    LoadFramePicture(AssembleFrameGif(a, d, index), a.Strip, index);
+void BuildFrame(GifAnimation& a, const FrameSource& source, std::size_t index) {
+    // The column's own size, whatever the record says: nothing outside it is written.
+    const std::int32_t width = a.Strip.ColumnWidth(index);
+    const std::size_t cells = std::size_t(width) * std::size_t(a.Strip.ColumnHeight(index));
+    if (cells == 0) return;
+    DecodeFramePixels(source.GifBytes,
+                      static_cast<std::size_t>(source.FrameSpans[index].DescriptorPos),
+                      a.Frames[index], {a.Strip.ColumnRow(index, 0), cells}, width);
 }
 
 bool Covers(const FrameRecord& r, const GifAnimation& d) {
@@ -36,7 +40,6 @@ std::optional<FirstPassPlan> PlanFirstPass(GifAnimation& d, const FrameSource& s
         r.StripX = static_cast<std::int32_t>(std::min<std::int64_t>(x, INT32_MAX));
         x += r.Width;
         anyPixels = anyPixels || (r.Width > 0 && r.Height > 0);
-        plan.LongestSpan = std::max(plan.LongestSpan, source.FrameSpans[i].DataLength);
         allDispose2 = allDispose2 && r.Disposal == 2;
         anyDispose23 = anyDispose23 || r.Disposal == 2 || r.Disposal == 3;
         if (i > 0)
@@ -64,27 +67,42 @@ std::optional<FirstPassPlan> PlanFirstPass(GifAnimation& d, const FrameSource& s
     };
     add(FrameStrip::BytesFor(plan.Columns));
     if (plan.CanvasNeeded) add(DibBytes(Dib24::kCellBits, d.CanvasWidth, d.CanvasHeight));
-    if (plan.CanvasWithMask) add(DibBytes(Dib1::kCellBits, d.CanvasWidth, d.CanvasHeight));
+    // Counted with every canvas: frame 1 may turn out to have holes, and then needs the mask.
+    if (plan.CanvasNeeded) add(DibBytes(Dib1::kCellBits, d.CanvasWidth, d.CanvasHeight));
     if (bytes > kMaxRasterBytes) return std::nullopt;
     return plan;
 }
 
-bool BuildFirstFrame(GifAnimation& a, FrameSource& source, const FirstPassPlan& plan) {
+bool BuildFirstFrame(GifAnimation& a, const FrameSource& source, const FirstPassPlan& plan) {
     if (!a.Strip.Create(plan.Columns)) return false;
     a.FramesBuilt = 0;
-    PrepareFrameGifBuffer(source, plan.LongestSpan);
     BuildFrame(a, source, 0);
     a.FramesBuilt = 1;
     return true;
 }
 
-void BuildRemainingFrames(GifAnimation& a, FrameSource& source) {
-    if (source.FrameGifBuffer.empty()) return;
-    const auto count = std::min(a.Frames.size(), a.Strip.ColumnCount());
+void BuildRemainingFrames(GifAnimation& a, const FrameSource& source) {
+    const auto count = std::min({a.Frames.size(), a.Strip.ColumnCount(), source.FrameSpans.size()});
     for (auto i = static_cast<std::size_t>(a.FramesBuilt); i < count; ++i) {
         BuildFrame(a, source, i);
         a.FramesBuilt = static_cast<std::int32_t>(i + 1);
     }
+}
+
+bool LaterFrameNeedsCanvas(const GifAnimation& a) {
+    const auto built = std::min({a.Frames.size(), a.Strip.ColumnCount(),
+                                 static_cast<std::size_t>(std::max(a.FramesBuilt, 0))});
+    std::uint64_t bytes = 0;
+    bool holes = false;
+    for (std::size_t i = 0; i < a.Strip.ColumnCount(); ++i) {
+        const std::uint64_t cells =
+            std::uint64_t(a.Strip.ColumnWidth(i)) * std::uint64_t(a.Strip.ColumnHeight(i));
+        bytes += cells;
+        holes = holes || (i > 0 && i < built && a.Frames[i].PixelsDelivered < cells);
+    }
+    const auto canvas = DibBytes(Dib24::kCellBits, a.CanvasWidth, a.CanvasHeight);
+    const auto mask = DibBytes(Dib1::kCellBits, a.CanvasWidth, a.CanvasHeight);
+    return holes && canvas && mask && bytes + *canvas + *mask <= kMaxRasterBytes;
 }
 
 }  // namespace anigif

@@ -9,12 +9,11 @@
 
 namespace anigif {
 
-// What frame building reads besides the animation: the stream, where each frame lies in it, and
-// the one-frame GIF each frame is decoded from. Lives while frames are being built.
+// What frame building reads besides the animation: the stream and where each frame lies in it.
+// Lives while frames are being built.
 struct FrameSource {
     std::span<const std::uint8_t> GifBytes;
     std::vector<FrameSpan> FrameSpans;
-    std::vector<std::uint8_t> FrameGifBuffer;
 };
 
 // What the first pass of frame building needs to know before it allocates anything.
@@ -22,7 +21,6 @@ struct FirstPassPlan {
     std::vector<FrameStrip::ColumnSize> Columns;  // the strip's columns, frame 1 first
     bool CanvasNeeded = false;                    // the animation is composed on a canvas
     bool CanvasWithMask = false;                  // ...and its background shows through somewhere
-    std::int32_t LongestSpan = 0;
 };
 
 // Looks at the parsed frames and sets every frame's StripX. In design mode, or for a single frame,
@@ -31,11 +29,16 @@ struct FirstPassPlan {
 std::optional<FirstPassPlan> PlanFirstPass(GifAnimation& a, const FrameSource& source,
                                            bool designMode);
 
-// First pass, decode side: creates the strip and the one-frame GIF buffer, then builds frame 1.
-// False when the strip cannot be made.
-bool BuildFirstFrame(GifAnimation& a, FrameSource& source, const FirstPassPlan& plan);
+// First pass, decode side: creates the strip, then builds frame 1. False when the strip cannot be
+// made.
+bool BuildFirstFrame(GifAnimation& a, const FrameSource& source, const FirstPassPlan& plan);
 
 // Remaining pass: every frame not yet built, in order.
-void BuildRemainingFrames(GifAnimation& a, FrameSource& source);
+void BuildRemainingFrames(GifAnimation& a, const FrameSource& source);
+
+// True when a frame after the first has pixels its data never delivered and a canvas with its
+// mask fits beside the strip: drawn without a canvas, those pixels would not show the frames
+// before.
+bool LaterFrameNeedsCanvas(const GifAnimation& a);
 
 }  // namespace anigif

@@ -16,18 +16,19 @@ struct FrameRecord {
     // x of the frame's column in the strip: the widths of the frames before it added up. Set when
     // the strip is planned, before any frame is built.
     std::int32_t StripX = 0;
+    // Pixels the image data delivered, in stream order; the rest are transparent. Set when the
+    // frame is built.
+    std::uint32_t PixelsDelivered = 0;
     std::uint8_t TransIndex = 0;
-    std::uint8_t HasTransparency = 0;  // 1 when the graphic control extension says so
-    std::uint8_t Disposal = 0;         // 0 none, 1 leave, 2 restore background, 3 restore previous
+    // 1 when the graphic control extension says so, or when building found pixels the data never
+    // delivered and gave them TransIndex.
+    std::uint8_t HasTransparency = 0;
+    std::uint8_t Disposal = 0;  // 0 none, 1 leave, 2 restore background, 3 restore previous
 };
 
-// Where a frame's data lies in the stream: from its image separator to the end of its image data,
-// block terminator included (cut at the end of the stream).
+// Where a frame lies in the stream: its image descriptor, then its local table and image data.
 struct FrameSpan {
-    std::int32_t DataLength = 0;
     std::int32_t DescriptorPos = 0;  // 0-based offset of the image separator (0x2C)
-    // Offset of the frame's first byte: its graphic control extension, else DescriptorPos.
-    std::int32_t FirstBytePos = 0;
 };
 
 // 256 colours (red * 65536 + green * 256 + blue) and, in the last slot, the entry count.

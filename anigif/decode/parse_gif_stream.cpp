@@ -73,7 +73,6 @@ ParsedGif ParseGifStream(std::span<const std::uint8_t> bytes) {
     GifAnimation& a = p.Animation;
     GifReader in(bytes);
     FrameRecord rec;
-    std::int64_t firstBytePos = -1;  // of the frame being read: its control block, if any
     bool hasGlobalTable = false;
     std::int32_t localTables = 0;
     auto discard = [&p] {
@@ -100,7 +99,6 @@ ParsedGif ParseGifStream(std::span<const std::uint8_t> bytes) {
                     ReadApplicationExtension(in, a);
                 } else if (label == 0xF9) {
                     ReadGraphicControl(in, rec, introducerPos);
-                    firstBytePos = introducerPos;
                 } else {
                     in.SkipSubBlocks();
                 }
@@ -110,8 +108,6 @@ ParsedGif ParseGifStream(std::span<const std::uint8_t> bytes) {
 
             FrameSpan span;
             span.DescriptorPos = static_cast<std::int32_t>(introducerPos);
-            span.FirstBytePos =
-                firstBytePos >= 0 ? static_cast<std::int32_t>(firstBytePos) : span.DescriptorPos;
             rec.Left = in.Word();
             rec.Top = in.Word();
             rec.Width = in.Word();
@@ -127,16 +123,11 @@ ParsedGif ParseGifStream(std::span<const std::uint8_t> bytes) {
             }
             in.Byte();  // LZW minimum code size
             in.SkipSubBlocks();
-
-            // A chain cut off by the end of the stream runs to the end, not beyond it.
-            const std::int64_t end = std::min(in.Pos, in.Size());
-            span.DataLength = static_cast<std::int32_t>(end - span.DescriptorPos);
             a.Frames.push_back(rec);
             p.FrameSpans.push_back(span);
             a.CanvasWidth = std::max(a.CanvasWidth, rec.Left + rec.Width);
             a.CanvasHeight = std::max(a.CanvasHeight, rec.Top + rec.Height);
             rec = FrameRecord{};
-            firstBytePos = -1;
             CheckParsedSize(p);
         }
     } catch (const GifStreamEnd&) {

@@ -12,7 +12,7 @@ std::optional<QString> DescribeGif(const QString& file, std::FILE* out) {
     ParsedGif parsed = ParseGifStream(bytes);
     GifAnimation& a = parsed.Animation;
     // The control's own test of a stream it can show, without building a frame.
-    const FrameSource source{bytes, std::move(parsed.FrameSpans), {}};
+    const FrameSource source{bytes, std::move(parsed.FrameSpans)};
     if (a.Frames.empty() || !PlanFirstPass(a, source, false))
         return QStringLiteral("%1: not a GIF image the control can show").arg(file);
     std::fprintf(out, "{\"width\": %d, \"height\": %d, \"loops\": %d, \"frames\": [", a.CanvasWidth,

@@ -25,7 +25,7 @@ ControlPlayer::ControlPlayer(const std::vector<std::uint8_t>& bytes, double scal
 
     // The way the control draws and what it holds, planned as its load plans them.
     anigif::ParsedGif parsed = anigif::ParseGifStream(bytes);
-    const anigif::FrameSource source{bytes, std::move(parsed.FrameSpans), {}};
+    const anigif::FrameSource source{bytes, std::move(parsed.FrameSpans)};
     const auto plan = anigif::PlanFirstPass(parsed.Animation, source, false);
     if (!plan) std::abort();
     path_ = !plan->CanvasNeeded    ? "straight from the strip"

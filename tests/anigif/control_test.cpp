@@ -52,8 +52,6 @@ struct Control : ::testing::Test {
     }
     void ExpectEmpty() {
         EXPECT_EQ(gif.FrameCount(), 0);
-        EXPECT_EQ(gif.ActualWidth(), 0);
-        EXPECT_EQ(gif.Loops(), 0);
         EXPECT_FALSE(gif.AnimatedGIF());
         EXPECT_TRUE(SavedGif(gif).empty());
         EXPECT_FALSE(host.TimerArmed());
@@ -111,27 +109,36 @@ TEST_F(Control, SizeAndLoopsComeFromEachStreamAnewAndCountsAbove32767Work) {
     EXPECT_EQ(gif.LoopsRemaining(), 39999);
 }
 
-TEST_F(Control, RejectedStreamsLeaveTheControlEmptyNotShowingThePreviousImage) {
-    const Bytes rejected[] = {
-        GifBuilder().Header("GIF99a").Image(0, 0, 1, 1, {1}).Bytes(),
-        GifBuilder().Header().Netscape(4).Trailer().Bytes(),  // no frame
+TEST_F(Control, RejectedStreamsLeaveTheControlEmptyWithTheSizeAndLoopsParsingFound) {
+    const struct {
+        Bytes bytes;
+        std::int32_t loops, width, height;
+    } rejected[] = {
+        {GifBuilder().Header("GIF99a").Image(0, 0, 1, 1, {1}).Bytes(), 0, 0, 0},
+        {GifBuilder().Header().Netscape(4).Trailer().Bytes(), 4, 0, 0},  // no frame
         // Past the raster limit: gigabytes of strip, or a small frame far out on a huge canvas.
-        GifBuilder().Header().Image(0, 0, 65535, 65535, {1, 2, 3}).Bytes(),
-        GifBuilder().Header().Image(0, 0, 2, 2, {1, 2}).Image(65535, 65535, 65535, 1, {}).Bytes(),
+        {GifBuilder().Header().Netscape(7).Image(0, 0, 65535, 65535, {1, 2, 3}).Bytes(), 7, 65535,
+         65535},
+        {GifBuilder().Header().Image(0, 0, 2, 2, {1, 2}).Image(65535, 65535, 65535, 1, {}).Bytes(),
+         0, 131070, 65536},
         // Strip and canvas each under the limit, together over it.
-        GifBuilder()
-            .Header()
-            .Image(0, 0, 10000, 10000, {})
-            .GraphicControl(1, 0, 0)
-            .Image(0, 0, 10000, 10000, {})
-            .Bytes(),
-        GifBuilder().Header().Image(3, 3, 0, 0, {}).Image(0, 0, 0, 9, {}).Bytes(),  // no pixels
-        GifBuilder().Header().Image(0, 0, 5, 0, {}).Image(0, 0, 0, 5, {}).Bytes(),
+        {GifBuilder()
+             .Header()
+             .Image(0, 0, 10000, 10000, {})
+             .GraphicControl(1, 0, 0)
+             .Image(0, 0, 10000, 10000, {})
+             .Bytes(),
+         0, 10000, 10000},
+        {GifBuilder().Header().Image(3, 3, 0, 0, {}).Image(0, 0, 0, 9, {}).Bytes(), 0, 3, 9},
+        {GifBuilder().Header().Image(0, 0, 5, 0, {}).Image(0, 0, 0, 5, {}).Bytes(), 0, 5, 5},
     };
-    for (const Bytes& bytes : rejected) {
+    for (const auto& r : rejected) {
         ASSERT_TRUE(gif.LoadAnimatedGIF_Array(TwoFrames(3)));
-        EXPECT_FALSE(gif.LoadAnimatedGIF_Array(bytes));
+        EXPECT_FALSE(gif.LoadAnimatedGIF_Array(r.bytes));
         ExpectEmpty();
+        EXPECT_EQ(gif.Loops(), r.loops);
+        EXPECT_EQ(gif.ActualWidth(), r.width * 15);
+        EXPECT_EQ(gif.ActualHeight(), r.height * 15);
     }
 }
 

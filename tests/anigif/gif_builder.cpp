@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "lzw_writer.h"
+
 namespace {
 
 using Buf = std::vector<std::uint8_t>;
@@ -11,38 +13,10 @@ void Word(Buf& out, std::uint16_t v) {
     out.push_back(static_cast<std::uint8_t>(v >> 8));
 }
 
-void SubBlocks(Buf& out, const Buf& data) {
-    for (std::size_t at = 0; at < data.size(); at += 255) {
-        const std::size_t n = std::min<std::size_t>(255, data.size() - at);
-        out.push_back(static_cast<std::uint8_t>(n));
-        out.insert(out.end(), data.begin() + at, data.begin() + at + n);
-    }
-    out.push_back(0);
-}
-
 // Entry i is (i, 255 - i, i * 3 mod 256).
 void Table(Buf& out, int bits) {
     for (int i = 0; i < (1 << bits); ++i)
         out.insert(out.end(), {std::uint8_t(i), std::uint8_t(255 - i), std::uint8_t(i * 3)});
-}
-
-// Minimum code size 8: after a clear the decoder's next free code is 258, and a clear every 253
-// pixels keeps it below 512, where the code width would grow.
-Buf EncodeLzw(const Buf& pixels) {
-    Buf out;
-    unsigned long acc = 0;
-    unsigned bits = 0;
-    auto put = [&](unsigned code) {
-        acc |= static_cast<unsigned long>(code) << bits;
-        for (bits += 9; bits >= 8; bits -= 8, acc >>= 8) out.push_back(std::uint8_t(acc & 0xFF));
-    };
-    for (std::size_t i = 0; i < pixels.size(); ++i) {
-        if (i % 253 == 0) put(256);
-        put(pixels[i]);
-    }
-    put(257);
-    if (bits > 0) out.push_back(std::uint8_t(acc & 0xFF));
-    return out;
 }
 
 }  // namespace
@@ -77,12 +51,19 @@ GifBuilder& GifBuilder::GraphicControl(int disposal, std::uint16_t delayCs,
 GifBuilder& GifBuilder::Image(std::uint16_t left, std::uint16_t top, std::uint16_t width,
                               std::uint16_t height, const std::vector<std::uint8_t>& pixels,
                               int localBits) {
+    return ImageData(left, top, width, height, LzwWriter(8).Clear().Pixels(pixels).End().Data(),
+                     localBits);
+}
+
+GifBuilder& GifBuilder::ImageData(std::uint16_t left, std::uint16_t top, std::uint16_t width,
+                                  std::uint16_t height, const std::vector<std::uint8_t>& data,
+                                  int localBits, bool interlaced) {
     bytes_.push_back(0x2C);
     for (const std::uint16_t v : {left, top, width, height}) Word(bytes_, v);
-    bytes_.push_back(localBits > 0 ? std::uint8_t(0x80 | (localBits - 1)) : 0);
+    bytes_.push_back(
+        std::uint8_t((localBits > 0 ? 0x80 | (localBits - 1) : 0) | (interlaced ? 0x40 : 0)));
     if (localBits > 0) Table(bytes_, localBits);
-    bytes_.push_back(8);  // LZW minimum code size
-    SubBlocks(bytes_, EncodeLzw(pixels));
+    bytes_.insert(bytes_.end(), data.begin(), data.end());
     return *this;
 }
 

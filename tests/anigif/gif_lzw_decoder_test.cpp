@@ -1,0 +1,95 @@
+// The LZW decoder's rules, each on data our own writer makes: how many pixels the data delivers,
+// and that they are exact.
+#include "decode/gif_lzw_decoder.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "lzw_writer.h"
+
+namespace anigif {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes Random(std::size_t n, int bits, std::uint32_t seed) {
+    Bytes out(n);
+    for (auto& p : out)
+        p = std::uint8_t((seed = seed * 1664525u + 1013904223u) >> 16 & ((1u << bits) - 1));
+    return out;
+}
+
+Bytes Join(Bytes a, const Bytes& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+TEST(GifLzwDecoder, DeliversWhatTheDataHoldsAndStopsWhereItBreaks) {
+    const Bytes a = Random(700, 3, 1), b = Random(300, 3, 2), wide = Random(60000, 2, 4);
+    // Long runs give strings made of the code being defined.
+    const Bytes runs = Join(Bytes(500, 1), Join(Random(9, 2, 3), Bytes(300, 2)));
+    struct Case {
+        std::string what;
+        Bytes data;            // minimum code size byte and what follows it
+        Bytes expect;          // the pixels delivered, in stream order
+        std::size_t room = 0;  // pixels the frame has; 0: as many as expected
+    };
+    std::vector<Case> cases;
+    auto add = [&](std::string what, int bits, const std::function<void(LzwWriter&)>& write,
+                   const Bytes& expect, std::size_t room = 0, std::size_t block = 255) {
+        LzwWriter w(bits);
+        write(w);
+        cases.push_back({std::move(what), w.Data(block), expect, room});
+    };
+    for (int bits = 2; bits <= 8; ++bits) {
+        const Bytes px = Random(2000, bits, std::uint32_t(bits));
+        for (std::size_t block : {255u, 1u, 7u})
+            add(
+                "code size " + std::to_string(bits) + ", blocks of " + std::to_string(block), bits,
+                [&](LzwWriter& w) { w.Clear().Pixels(px).End(); }, px, 0, block);
+    }
+    for (int bits : {0, 1, 9, 12})
+        add(
+            "code size " + std::to_string(bits), bits,
+            [](LzwWriter& w) {
+                w.Clear().Pixels({0, 1, 0}).End();
+            },
+            {}, 3);
+    add(
+        "deferred clear", 8, [&](LzwWriter& w) { w.Pixels(wide).Clear().Pixels(a).End(); },
+        Join(wide, a));
+    add(
+        "runs", 2, [&](LzwWriter& w) { w.Pixels(runs).End(); }, runs);
+    add(
+        "clears: none first, two in a row, one inside", 3,
+        [&](LzwWriter& w) { w.Pixels(a).Clear().Clear().Pixels(b).Clear().Pixels(a); },
+        Join(Join(a, b), a));
+    add(
+        "an early end code", 3, [&](LzwWriter& w) { w.Pixels(a).End().Pixels(b); }, a, 1000);
+    add(
+        "a code above the next free one", 3,
+        [&](LzwWriter& w) { w.Pixels(a).Code(w.NextFree() + 1).Pixels(b); }, a, 1000);
+    add(
+        "data after the last pixel", 3, [&](LzwWriter& w) { w.Pixels(a).Code(4095).Code(4095); },
+        Bytes(a.begin(), a.begin() + 500));
+    cases.push_back({"no data at all", {3, 0}, {}, 10});
+    // Cut right after the byte that holds a's last code: inside a sub-block, with no terminator.
+    for (std::size_t block : {255u, 5u}) {
+        LzwWriter w(3);
+        const std::size_t bytes = (w.Pixels(a).BitCount() + 7) / 8;
+        Bytes cut = w.Pixels(b).End().Data(block);
+        cut.resize(1 + bytes + (bytes + block - 1) / block);
+        cases.push_back({"cut inside blocks of " + std::to_string(block), cut, a, 1000});
+    }
+
+    for (const Case& c : cases) {
+        Bytes pixels(c.room ? c.room : c.expect.size());
+        ASSERT_EQ(DecodeGifLzw(Join({0xAA}, c.data), 1, pixels), c.expect.size()) << c.what;
+        EXPECT_TRUE(std::equal(c.expect.begin(), c.expect.end(), pixels.begin())) << c.what;
+    }
+}
+
+}  // namespace
+}  // namespace anigif
