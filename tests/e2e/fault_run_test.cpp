@@ -13,13 +13,13 @@
 #include <sys/resource.h>
 
 #include <cstdio>
-#include <functional>
 #include <optional>
 
 #include "sim/body_charset.h"
 #include "sim/engine_page.h"
 #include "sim/keyword_graph.h"
 #include "sim/sim_server.h"
+#include "support/breadth_first.h"
 
 namespace {
 
@@ -73,16 +73,6 @@ Mined Mine(const sim::SimServer& server) {
     return m;
 }
 
-// What a run visits: each listed keyword's page in list order, its offers appended unless listed.
-// `offers` gives nothing for a page that fails.
-QStringList Visit(const std::function<std::optional<QStringList>(const QString&)>& offers) {
-    QStringList list{kRoot};
-    for (qsizetype i = 0; i < list.size(); ++i)
-        for (const QString& k : offers(list.at(i)).value_or(QStringList()))
-            if (!list.contains(k)) list << k;
-    return list;
-}
-
 QByteArray Garbage(quint32 seed) {
     QRandomGenerator random(seed);
     QByteArray bytes(64 * 1024, Qt::Uninitialized);
@@ -106,7 +96,7 @@ TEST(FaultRun, BadPagesCostOnlyTheirOwnKeywordsAndMemoryStaysBounded) {
     const Mined clean = Mine(server);
     const long cleanPeak = ChildrenPeakKiB();
     ASSERT_EQ(clean.status, 0) << clean.err.constData();
-    EXPECT_EQ(clean.file, Visit(graph));
+    EXPECT_EQ(clean.file, BreadthFirst(kRoot, graph));
 
     const quint32 seed = 20240610;
     std::printf("garbage seed %u\n", seed);
@@ -151,7 +141,8 @@ TEST(FaultRun, BadPagesCostOnlyTheirOwnKeywordsAndMemoryStaysBounded) {
                 faultyPeak);
     std::printf("%s", faulty.err.right(300).constData());
     EXPECT_EQ(faulty.status, 0);
-    EXPECT_EQ(faulty.file, Visit([&](const QString& k) { return offers.value(k, graph(k)); }));
+    EXPECT_EQ(faulty.file,
+              BreadthFirst(kRoot, [&](const QString& k) { return offers.value(k, graph(k)); }));
     for (const char* cause : {"reset 1", "timed out 1", "too large 1"})
         EXPECT_TRUE(faulty.err.contains(cause)) << cause;
     EXPECT_LT(faultyPeak, cleanPeak + kHeadroomKiB);

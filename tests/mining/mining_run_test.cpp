@@ -1,6 +1,5 @@
 // The run end to end: a window-less view, the program's HTTP client, the loopback engines.
 #include <QFile>
-#include <QSet>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -10,6 +9,7 @@
 
 #include "mining/mining_run.h"
 #include "sim/sim_server.h"
+#include "support/breadth_first.h"
 #include "support/engine_pages.h"
 #include "support/small_disk.h"
 #include "web/mod_http.h"
@@ -46,15 +46,7 @@ class ListView : public RunView {
 
 // What a breadth-first run over the server's keyword graph must list.
 QStringList ExpectedBreadthFirst(const QString& root, const sim::EngineOptions& options) {
-    QStringList order{root};
-    QSet<QString> seen{root};
-    for (int i = 0; i < order.size(); ++i)
-        for (const QString& k : sim::RelatedKeywords(order.at(i), options))
-            if (!seen.contains(k)) {
-                seen.insert(k);
-                order << k;
-            }
-    return order;
+    return BreadthFirst(root, [&](const QString& k) { return sim::RelatedKeywords(k, options); });
 }
 
 QByteArray ReadAll(const QString& path) {
