@@ -48,14 +48,6 @@ TEST(KeywordGraph, ReachableKeywordsAreExactlyTheTree) {
     }
 }
 
-TEST(KeywordGraph, PagesAlsoRepeatKnownKeywords) {
-    // Without repeats the client's duplicate test would never be exercised.
-    const QStringList child =
-        RelatedKeywords(QStringLiteral("手机 推荐"), EngineOptions{.fanOut = 3, .depth = 2});
-    EXPECT_TRUE(child.contains(QStringLiteral("手机 推荐")) &&
-                child.contains(QStringLiteral("手机")));
-}
-
 // The demo's engines answer a root in part alike, in part not, and beside its children offer two
 // searches that do not contain it; each engine's graph is still finite: its trees, one per root.
 TEST(KeywordGraph, VariedEnginesDifferInPartAndOfferSearchesWithoutTheRoot) {
