@@ -51,18 +51,11 @@ GifBuilder& GifBuilder::GraphicControl(int disposal, std::uint16_t delayCs,
 GifBuilder& GifBuilder::Image(std::uint16_t left, std::uint16_t top, std::uint16_t width,
                               std::uint16_t height, const std::vector<std::uint8_t>& pixels,
                               int localBits) {
-    return ImageData(left, top, width, height, LzwWriter(8).Clear().Pixels(pixels).End().Data(),
-                     localBits);
-}
-
-GifBuilder& GifBuilder::ImageData(std::uint16_t left, std::uint16_t top, std::uint16_t width,
-                                  std::uint16_t height, const std::vector<std::uint8_t>& data,
-                                  int localBits, bool interlaced) {
     bytes_.push_back(0x2C);
     for (const std::uint16_t v : {left, top, width, height}) Word(bytes_, v);
-    bytes_.push_back(
-        std::uint8_t((localBits > 0 ? 0x80 | (localBits - 1) : 0) | (interlaced ? 0x40 : 0)));
+    bytes_.push_back(std::uint8_t(localBits > 0 ? 0x80 | (localBits - 1) : 0));
     if (localBits > 0) Table(bytes_, localBits);
+    const Buf data = LzwWriter(8).Clear().Pixels(pixels).End().Data();
     bytes_.insert(bytes_.end(), data.begin(), data.end());
     return *this;
 }

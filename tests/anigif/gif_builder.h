@@ -20,10 +20,6 @@ class GifBuilder {
     GifBuilder& Image(std::uint16_t left, std::uint16_t top, std::uint16_t width,
                       std::uint16_t height, const std::vector<std::uint8_t>& pixels,
                       int localBits = 0);
-    // An image whose data (minimum code size byte, then sub-blocks) is given as it is.
-    GifBuilder& ImageData(std::uint16_t left, std::uint16_t top, std::uint16_t width,
-                          std::uint16_t height, const std::vector<std::uint8_t>& data,
-                          int localBits = 0, bool interlaced = false);
     GifBuilder& Raw(std::initializer_list<std::uint8_t> bytes);
     GifBuilder& Trailer() { return Raw({0x3B}); }
     const std::vector<std::uint8_t>& Bytes() const { return bytes_; }

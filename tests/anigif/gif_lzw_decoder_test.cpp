@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 
 #include "lzw_writer.h"
@@ -37,42 +36,28 @@ TEST(GifLzwDecoder, DeliversWhatTheDataHoldsAndStopsWhereItBreaks) {
         std::size_t room = 0;  // pixels the frame has; 0: as many as expected
     };
     std::vector<Case> cases;
-    auto add = [&](std::string what, int bits, const std::function<void(LzwWriter&)>& write,
-                   const Bytes& expect, std::size_t room = 0, std::size_t block = 255) {
-        LzwWriter w(bits);
-        write(w);
+    auto add = [&](std::string what, const LzwWriter& w, const Bytes& expect, std::size_t room = 0,
+                   std::size_t block = 255) {
         cases.push_back({std::move(what), w.Data(block), expect, room});
     };
     for (int bits = 2; bits <= 8; ++bits) {
         const Bytes px = Random(2000, bits, std::uint32_t(bits));
         for (std::size_t block : {255u, 1u, 7u})
-            add(
-                "code size " + std::to_string(bits) + ", blocks of " + std::to_string(block), bits,
-                [&](LzwWriter& w) { w.Clear().Pixels(px).End(); }, px, 0, block);
+            add("code size " + std::to_string(bits) + ", blocks of " + std::to_string(block),
+                LzwWriter(bits).Clear().Pixels(px).End(), px, 0, block);
     }
     for (int bits : {0, 1, 9, 12})
-        add(
-            "code size " + std::to_string(bits), bits,
-            [](LzwWriter& w) {
-                w.Clear().Pixels({0, 1, 0}).End();
-            },
+        add("code size " + std::to_string(bits), LzwWriter(bits).Clear().Pixels({0, 1, 0}).End(),
             {}, 3);
-    add(
-        "deferred clear", 8, [&](LzwWriter& w) { w.Pixels(wide).Clear().Pixels(a).End(); },
-        Join(wide, a));
-    add(
-        "runs", 2, [&](LzwWriter& w) { w.Pixels(runs).End(); }, runs);
-    add(
-        "clears: none first, two in a row, one inside", 3,
-        [&](LzwWriter& w) { w.Pixels(a).Clear().Clear().Pixels(b).Clear().Pixels(a); },
-        Join(Join(a, b), a));
-    add(
-        "an early end code", 3, [&](LzwWriter& w) { w.Pixels(a).End().Pixels(b); }, a, 1000);
-    add(
-        "a code above the next free one", 3,
-        [&](LzwWriter& w) { w.Pixels(a).Code(w.NextFree() + 1).Pixels(b); }, a, 1000);
-    add(
-        "data after the last pixel", 3, [&](LzwWriter& w) { w.Pixels(a).Code(4095).Code(4095); },
+    add("deferred clear", LzwWriter(8).Pixels(wide).Clear().Pixels(a).End(), Join(wide, a));
+    add("runs", LzwWriter(2).Pixels(runs).End(), runs);
+    add("clears: none first, two in a row, one inside",
+        LzwWriter(3).Pixels(a).Clear().Clear().Pixels(b).Clear().Pixels(a), Join(Join(a, b), a));
+    add("an early end code", LzwWriter(3).Pixels(a).End().Pixels(b), a, 1000);
+    LzwWriter past(3);
+    add("a code above the next free one", past.Pixels(a).Code(past.NextFree() + 1).Pixels(b), a,
+        1000);
+    add("data after the last pixel", LzwWriter(3).Pixels(a).Code(4095).Code(4095),
         Bytes(a.begin(), a.begin() + 500));
     cases.push_back({"no data at all", {3, 0}, {}, 10});
     // Cut right after the byte that holds a's last code: inside a sub-block, with no terminator.

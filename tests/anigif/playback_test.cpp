@@ -60,9 +60,6 @@ TEST_F(Playback, EachFrameStaysItsDelayAtLeastTheMinimumOrExactlyTheSteppedDelay
         host.Advance(3 * stepped);
         EXPECT_EQ(host.timerStarts, std::vector<std::int32_t>(3, stepped));
     }
-    gif.SetSteppedDelay(0);
-    gif.SetMinFrameDelay(5);  // clamped to 10
-    EXPECT_EQ(gif.MinFrameDelay(), 10);
 }
 
 TEST_F(Playback, LoopsRunFullPassesAndEndOnFrameOne) {

@@ -11,29 +11,22 @@
 #include <algorithm>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct ToolRun {
-    int exitCode = -1;
-    std::string stderrText;
-};
-
-ToolRun RunTool(const fs::path& gif, const QString& outDir) {
+// The exit code (-1 when the tool did not finish normally) and what it wrote on stderr.
+std::pair<int, std::string> RunTool(const fs::path& gif, const QString& outDir) {
     QProcess tool;
     tool.start(ANIGIF_TOOL, {"frames", QString::fromStdString(gif.string()), "--out", outDir});
-    ToolRun run;
     if (!tool.waitForFinished(60'000) || tool.exitStatus() != QProcess::NormalExit) {
         tool.kill();
-        run.stderrText = "did not finish normally";
-        return run;
+        return {-1, "did not finish normally"};
     }
-    run.exitCode = tool.exitCode();
-    run.stderrText = tool.readAllStandardError().toStdString();
-    return run;
+    return {tool.exitCode(), tool.readAllStandardError().toStdString()};
 }
 
 // Frames are numbered from 1 without gaps; the count stops at the first missing number.
@@ -48,50 +41,41 @@ QImage LoadFrame(const fs::path& dir, int frame) {
     return QImage(QString::fromStdString(file.string())).convertToFormat(QImage::Format_ARGB32);
 }
 
-std::string Hex(QRgb v) { return QString("#%1").arg(v, 8, 16, QChar('0')).toStdString(); }
-
 // Pixels nothing was drawn on may keep any colour: alpha 0 on both sides is a match.
 bool SamePixel(QRgb a, QRgb b) { return a == b || (qAlpha(a) == 0 && qAlpha(b) == 0); }
 
-void CompareFrame(const std::string& name, int frame, const QImage& want, const QImage& got) {
-    const std::string where = name + " frame " + std::to_string(frame);
+void CompareFrame(const std::string& where, const QImage& want, const QImage& got) {
     ASSERT_FALSE(got.isNull()) << where << ": output is not a readable PNG";
     ASSERT_EQ(got.size(), want.size()) << where;
-    int differing = 0, firstX = 0, firstY = 0;
     for (int y = 0; y < want.height(); ++y) {
         for (int x = 0; x < want.width(); ++x) {
-            if (SamePixel(want.pixel(x, y), got.pixel(x, y))) continue;
-            if (differing++ == 0) {
-                firstX = x;
-                firstY = y;
-            }
+            ASSERT_TRUE(SamePixel(want.pixel(x, y), got.pixel(x, y)))
+                << where << " at (" << x << "," << y << "): want " << std::hex << want.pixel(x, y)
+                << " got " << got.pixel(x, y) << " (AARRGGBB)";
         }
     }
-    if (differing == 0) return;
-    ADD_FAILURE() << where << ": " << differing << " pixels differ, the first at (" << firstX << ","
-                  << firstY << "): want " << Hex(want.pixel(firstX, firstY)) << " got "
-                  << Hex(got.pixel(firstX, firstY)) << " (#AARRGGBB)";
 }
 
 void CheckCase(const fs::path& dir) {
     const std::string name = dir.filename().string();
     QTemporaryDir out;
     ASSERT_TRUE(out.isValid());
-    const ToolRun run = RunTool(dir / "in.gif", out.path());
+    const auto [exitCode, stderrText] = RunTool(dir / "in.gif", out.path());
     const fs::path outDir = out.path().toStdString();
     const int expected = CountFrames(dir);
     if (expected == 0) {
-        EXPECT_EQ(run.exitCode, 1) << name << ": the file must be refused";
-        const auto lines = std::count(run.stderrText.begin(), run.stderrText.end(), '\n');
-        EXPECT_TRUE(!run.stderrText.empty() && lines <= 1 && run.stderrText.front() != '\n')
-            << name << ": want a one-line reason, got \"" << run.stderrText << "\"";
+        EXPECT_EQ(exitCode, 1) << name << ": the file must be refused";
+        const auto lines = std::count(stderrText.begin(), stderrText.end(), '\n');
+        EXPECT_TRUE(!stderrText.empty() && lines <= 1 && stderrText.front() != '\n')
+            << name << ": want a one-line reason, got \"" << stderrText << "\"";
         EXPECT_EQ(CountFrames(outDir), 0) << name;
         return;
     }
-    ASSERT_EQ(run.exitCode, 0) << name << ": " << run.stderrText;
+    ASSERT_EQ(exitCode, 0) << name << ": " << stderrText;
     ASSERT_EQ(CountFrames(outDir), expected) << name << ": frame count";
     for (int frame = 1; frame <= expected; ++frame) {
-        CompareFrame(name, frame, LoadFrame(dir, frame), LoadFrame(outDir, frame));
+        CompareFrame(name + " frame " + std::to_string(frame), LoadFrame(dir, frame),
+                     LoadFrame(outDir, frame));
     }
 }
 
