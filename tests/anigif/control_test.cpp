@@ -33,9 +33,7 @@ Bytes TwoFrames(std::uint16_t loops = 0) {
         .Bytes();
 }
 
-struct Control : ::testing::Test {
-    FakeHost host;
-    ucAniGIF gif{host};
+struct Control : HostedGif {
     Events events;
     bool cancel = false;
 
@@ -173,7 +171,6 @@ TEST_F(Control, AFileWithAWideNameOpensAMissingOneFails) {
 
 TEST_F(Control, TheControlTakesTheFittedSizeAfterALoad) {
     host.client = {20, 20};
-    host.onResize = [this] { gif.UserControl_Resize(); };
     ASSERT_TRUE(gif.LoadAnimatedGIF_Array(
         GifBuilder().Header().Image(0, 0, 10, 5, GifBuilder::Pattern(10, 5, 2)).Bytes()));
     ASSERT_EQ(host.resizes.size(), 1u);  // the nested notice is ignored

@@ -8,14 +8,19 @@
 #include <utility>
 #include <vector>
 
-#include "control/ani_gif_host.h"
+#include <gtest/gtest.h>
+
+#include "control/offscreen_host.h"
+#include "control/uc_ani_gif.h"
 
 // A host without a window: a manual clock drives the timer, the test answers downloads, and the
 // control's requests are recorded.
-class FakeHost : public anigif::AniGifHost {
+class FakeHost : public anigif::OffscreenHost {
   public:
-    anigif::PixelSize client{100, 100};
-    bool runMode = true;
+    FakeHost() {
+        client = {100, 100};
+        unitsPerPixel = 15;
+    }
     bool timersAvailable = true;
     bool downloadsAvailable = true;
     std::function<void()> onResize;  // the control's resize handler, when the test wires it
@@ -25,10 +30,6 @@ class FakeHost : public anigif::AniGifHost {
     std::vector<std::int32_t> timerStarts;
     std::vector<std::string> marks;  // saved settings reported changed
 
-    anigif::PixelSize ClientSize() const override { return client; }
-    double PixelsToContainerX(double px) const override { return px * 15; }
-    double PixelsToContainerY(double px) const override { return px * 15; }
-    bool IsRunMode() const override { return runMode; }
     void Repaint() override {
         ++repaints;
         now_ += paintMs;
@@ -88,4 +89,13 @@ class FakeHost : public anigif::AniGifHost {
     std::optional<std::int64_t> due_;
     std::int32_t interval_ = 0;
     std::function<void()> tick_;
+};
+
+// A control on a fake host that resizes it as a window would.
+struct HostedGif : ::testing::Test {
+    FakeHost host;
+    anigif::ucAniGIF gif{host};
+    HostedGif() {
+        host.onResize = [this] { gif.UserControl_Resize(); };
+    }
 };

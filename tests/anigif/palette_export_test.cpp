@@ -45,9 +45,7 @@ void ExpectExportedAsShown(ucAniGIF& gif, std::int32_t table, const Bytes& indic
     EXPECT_EQ(ShownIndices(gif), indices);
 }
 
-struct PaletteExport : ::testing::Test {
-    FakeHost host;
-    ucAniGIF gif{host};
+struct PaletteExport : HostedGif {
     void SetUp() override { gif.SetDelayAnimation(0); }
 };
 

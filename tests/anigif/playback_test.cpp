@@ -29,9 +29,7 @@ std::vector<std::uint8_t> ThreeFrames(std::uint16_t loops = 0) {
         .Bytes();
 }
 
-struct Playback : ::testing::Test {
-    FakeHost host;
-    ucAniGIF gif{host};
+struct Playback : HostedGif {
     Events events;
 
     void SetUp() override {

@@ -20,13 +20,7 @@ Bytes Image(std::uint16_t w, std::uint16_t h, int frames = 2, std::uint16_t loop
     return b.Bytes();
 }
 
-struct Properties : ::testing::Test {
-    FakeHost host;
-    ucAniGIF gif{host};
-    void SetUp() override {
-        host.onResize = [this] { gif.UserControl_Resize(); };
-    }
-};
+struct Properties : HostedGif {};
 
 TEST(PropertyBag, KeepsWhatItCanReadOfADamagedStore) {
     PropertyBag bag;

@@ -23,14 +23,8 @@ std::uint32_t Colour(int i) {
            std::uint32_t(i * 3 & 0xFF);
 }
 
-struct Render : ::testing::Test {
-    FakeHost host;
-    ucAniGIF gif{host};
-
-    void SetUp() override {
-        gif.SetDelayAnimation(0);
-        host.onResize = [this] { gif.UserControl_Resize(); };
-    }
+struct Render : HostedGif {
+    void SetUp() override { gif.SetDelayAnimation(0); }
     void Load(const Bytes& bytes, PixelSize client) {
         host.client = client;
         ASSERT_TRUE(gif.LoadAnimatedGIF_Array(bytes));
