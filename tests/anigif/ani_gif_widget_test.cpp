@@ -6,6 +6,7 @@
 
 #include "control/qt/ani_gif_widget.h"
 #include "control/qt/gif_picture_image.h"
+#include "fake_host.h"
 #include "gif_builder.h"
 #include "support/wait_until.h"
 
@@ -55,11 +56,7 @@ TEST_F(AniGifWidgetTest, RemoteLoadThroughTheNetworkThenDeferredBuildThroughQTim
     ASSERT_TRUE(WaitUntil([&] { return gif.FrameCount() == 2; }));
     EXPECT_EQ(events, (std::vector<std::string>{"complete 90x60"}));
     // Frame 2 is built 20 ms later from the widget's timer; then the stream is let go.
-    ASSERT_TRUE(WaitUntil([&] {
-        PropertyBag saved;
-        gif.WriteProperties(saved);
-        return saved.Read("GIF", std::vector<std::uint8_t>{}).empty();
-    }));
+    ASSERT_TRUE(WaitUntil([&] { return SavedGif(gif).empty(); }));
     EXPECT_EQ(gif.Action(), 1);
     // Playing re-arms the timer from inside its own tick.
     ASSERT_TRUE(WaitUntil([&] { return gif.CurrentFrame() == 2; }));

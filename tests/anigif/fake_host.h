@@ -99,3 +99,10 @@ struct HostedGif : ::testing::Test {
         host.onResize = [this] { gif.UserControl_Resize(); };
     }
 };
+
+// The stream the control would save: empty once it has let the stream go.
+inline std::vector<std::uint8_t> SavedGif(const anigif::ucAniGIF& gif) {
+    anigif::PropertyBag bag;
+    gif.WriteProperties(bag);
+    return bag.Read("GIF", std::vector<std::uint8_t>{});
+}

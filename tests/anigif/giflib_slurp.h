@@ -30,14 +30,7 @@ inline GiflibFile SlurpWithGiflib(std::span<const std::uint8_t> bytes) {
     return file;
 }
 
-// What the control shows from outside: the stream it would save, and the frame shown as the
-// colour indices its exported picture holds (read back by giflib).
-inline std::vector<std::uint8_t> SavedGif(const anigif::ucAniGIF& gif) {
-    anigif::PropertyBag bag;
-    gif.WriteProperties(bag);
-    return bag.Read("GIF", std::vector<std::uint8_t>{});
-}
-
+// The frame shown as the colour indices its exported picture holds, read back by giflib.
 inline std::vector<std::uint8_t> ShownIndices(const anigif::ucAniGIF& gif) {
     const std::optional<anigif::GifPicture> picture = gif.AnimatedGIF();
     if (!picture) return {};

@@ -4,7 +4,6 @@
 #include "control/uc_ani_gif.h"
 #include "fake_host.h"
 #include "gif_builder.h"
-#include "giflib_slurp.h"
 
 namespace anigif {
 namespace {
