@@ -13,11 +13,11 @@
 namespace anigif {
 namespace {
 
-const std::vector<std::uint8_t> kGif = GifBuilder()
-                                           .Header("GIF89a", 6, 4)
-                                           .Image(0, 0, 6, 4, GifBuilder::Pattern(6, 4, 2, 1))
-                                           .Image(0, 0, 6, 4, GifBuilder::Pattern(6, 4, 2, 2))
-                                           .Bytes();
+const std::vector<std::uint8_t> kGif = [] {
+    GifBuilder b;
+    b.Header("GIF89a", 6, 4).Image(0, 0, 6, 4, GifBuilder::Pattern(6, 4, 2, 1));
+    return b.Image(0, 0, 6, 4, GifBuilder::Pattern(6, 4, 2, 2)).Bytes();
+}();
 
 struct AniGifWidgetTest : ::testing::Test {
     QHttpServer server;

@@ -54,16 +54,13 @@ TEST_F(PaletteExport, ExportedFramesDecodeToTheFramesPixelsAndTables) {
     // 200 x 160 of varied 8-bit indices needs far more than 4096 codes: clear codes mid-stream.
     Bytes varied(200 * 160);
     for (std::size_t i = 0; i < varied.size(); ++i) varied[i] = std::uint8_t(i * 2654435761u >> 13);
-    ASSERT_TRUE(gif.LoadAnimatedGIF_Array(GifBuilder()
-                                              .Header("GIF89a", 200, 160, 2)
-                                              .Image(0, 0, 200, 160, varied, 8)
-                                              .GraphicControl(1, 0, 3)
-                                              .Image(5, 7, 30, 9, GifBuilder::Pattern(30, 9, 2))
-                                              .Bytes()));
+    Bytes patch = GifBuilder::Pattern(30, 9, 2);
+    GifBuilder b;
+    b.Header("GIF89a", 200, 160, 2).Image(0, 0, 200, 160, varied, 8).GraphicControl(1, 0, 3);
+    ASSERT_TRUE(gif.LoadAnimatedGIF_Array(b.Image(5, 7, 30, 9, patch).Bytes()));
     gif.SetAction(0);
     ExpectExportedAsShown(gif, 1, varied, 200, 160, std::nullopt);
     gif.SetAction(3);  // a short frame with a 4-entry table and transparency
-    Bytes patch = GifBuilder::Pattern(30, 9, 2);
     ExpectExportedAsShown(gif, 0, patch, 30, 9, 3);
     gif.SetPalette(0, Entries{0x010203, 0x040506, 0x070809, 0x0A0B0C});
     gif.SetMirrored(3);  // upside down and right to left: the pixels in reverse order
@@ -72,11 +69,9 @@ TEST_F(PaletteExport, ExportedFramesDecodeToTheFramesPixelsAndTables) {
 }
 
 TEST_F(PaletteExport, TablesAreReadAndReplacedOnlyWhereTheyExist) {
-    ASSERT_TRUE(gif.LoadAnimatedGIF_Array(GifBuilder()
-                                              .Header("GIF89a", 2, 1, 2)
-                                              .Image(0, 0, 2, 1, {1, 2})
-                                              .Image(0, 0, 2, 1, {1, 2}, 8)
-                                              .Bytes()));
+    GifBuilder b;
+    b.Header("GIF89a", 2, 1, 2).Image(0, 0, 2, 1, {1, 2});
+    ASSERT_TRUE(gif.LoadAnimatedGIF_Array(b.Image(0, 0, 2, 1, {1, 2}, 8).Bytes()));
     Entries a{42};
     EXPECT_FALSE(gif.GetPalette(1, a));  // frame 1 uses the global table
     EXPECT_FALSE(gif.GetPalette(3, a));
@@ -128,12 +123,9 @@ TEST_F(PaletteExport, NewColoursShowAtTheNextPaintAndTheCacheRestoresTheOriginal
 }
 
 TEST_F(PaletteExport, PlaybackPausesAroundTheCallsAndPlaysOn) {
-    ASSERT_TRUE(gif.LoadAnimatedGIF_Array(GifBuilder()
-                                              .Header()
-                                              .GraphicControl(0, 10)
-                                              .Image(0, 0, 1, 1, {1})
-                                              .Image(0, 0, 1, 1, {2})
-                                              .Bytes()));
+    GifBuilder b;
+    b.Header().GraphicControl(0, 10).Image(0, 0, 1, 1, {1});
+    ASSERT_TRUE(gif.LoadAnimatedGIF_Array(b.Image(0, 0, 1, 1, {2}).Bytes()));
     host.Advance(60);  // 60 ms into frame 1's 100
     Entries a;
     gif.GetPalette(0, a);

@@ -22,6 +22,8 @@ Bytes WithFrames(GifBuilder b, int frames = 1) {
 }
 
 TEST(ParseGifStream, FramesAndLoopCountOfOddStreams) {
+    const std::initializer_list<std::uint8_t> fillers = {0,    0, 0x21, 0xFE, 1,    'c',  0, 0x21,
+                                                         0x01, 1, 'a',  0,    0x21, 0x77, 0, 0};
     const struct {
         const char* what;
         Bytes bytes;
@@ -36,12 +38,7 @@ TEST(ParseGifStream, FramesAndLoopCountOfOddStreams) {
          WithFrames(GifBuilder().Header().Netscape(7).Netscape(9, "NETSCAPE2.0", 5), 2), 2, 7},
         {"NETSCAPE2", WithFrames(GifBuilder().Header().Netscape(9, "NETSCAPE2")), 1, 0},
         {"fillers and extensions skipped, an unknown introducer ends the stream",
-         WithFrames(GifBuilder()
-                        .Header()
-                        .Raw({0, 0, 0x21, 0xFE, 1, 'c', 0, 0x21, 0x01, 1, 'a', 0, 0x21, 0x77, 0, 0})
-                        .Image(0, 0, 2, 2, kPx)
-                        .Raw({0x99})),
-         1, 0},
+         WithFrames(GifBuilder().Header().Raw(fillers).Image(0, 0, 2, 2, kPx).Raw({0x99})), 1, 0},
         // Believing the size byte would swallow the image separator that follows.
         {"control block without transparency, size byte 9",
          WithFrames(GifBuilder().Header().Raw({0x21, 0xF9, 9, 0x04, 3, 0, 0, 0})), 1, 0},
@@ -56,15 +53,11 @@ TEST(ParseGifStream, FramesAndLoopCountOfOddStreams) {
 }
 
 TEST(ParseGifStream, EveryTruncationKeepsEarlierFramesAndStaysInsideTheStream) {
-    const Bytes bytes = GifBuilder()
-                            .Header()
-                            .Netscape(2)
-                            .GraphicControl(1, 5, 3)
-                            .Image(0, 0, 9, 7, GifBuilder::Pattern(9, 7, 2), 3)
-                            .Raw({0x21, 0xFE, 1, 'c', 0})
-                            .Image(1, 1, 20, 20, GifBuilder::Pattern(20, 20, 2))
-                            .Trailer()
-                            .Bytes();
+    GifBuilder b;
+    b.Header().Netscape(2).GraphicControl(1, 5, 3).Image(0, 0, 9, 7, GifBuilder::Pattern(9, 7, 2),
+                                                         3);
+    b.Raw({0x21, 0xFE, 1, 'c', 0}).Image(1, 1, 20, 20, GifBuilder::Pattern(20, 20, 2)).Trailer();
+    const Bytes bytes = b.Bytes();
     ParsedGif d;
     int previous = 0;
     for (std::size_t n = 0; n <= bytes.size(); ++n) {

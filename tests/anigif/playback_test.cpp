@@ -19,13 +19,8 @@ std::vector<std::uint8_t> ThreeFrames(std::uint16_t loops = 0) {
     GifBuilder b;
     b.Header("GIF89a", 1, 1);
     if (loops != 0) b.Netscape(loops);
-    return b.GraphicControl(0, 2)
-        .Image(0, 0, 1, 1, {1})
-        .GraphicControl(0, 10)
-        .Image(0, 0, 1, 1, {2})
-        .GraphicControl(0, 0)
-        .Image(0, 0, 1, 1, {3})
-        .Bytes();
+    b.GraphicControl(0, 2).Image(0, 0, 1, 1, {1}).GraphicControl(0, 10).Image(0, 0, 1, 1, {2});
+    return b.GraphicControl(0, 0).Image(0, 0, 1, 1, {3}).Bytes();
 }
 
 struct Playback : HostedGif {

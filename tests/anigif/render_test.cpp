@@ -70,16 +70,11 @@ TEST(ComputeScale, FollowsTheStretchMode) {
 TEST_F(Render, OffsetsAreControlPixelsWhicheverWayAFileIsDrawn) {
     gif.SetStretch(2);  // fill: a 2 x 1 image in a 4 x 2 control is scale 2
     gif.SetOffsetX(1);
-    Load(GifBuilder().Header("GIF89a", 2, 1).Image(0, 0, 2, 1, {1, 1}).Bytes(), {4, 2});
+    GifBuilder b;
+    Load(b.Header("GIF89a", 2, 1).Image(0, 0, 2, 1, {1, 1}).Bytes(), {4, 2});
     EXPECT_EQ(PaintRow(1), (Row{kErased, Colour(1), Colour(1), Colour(1)}));
     // A transparent patch over a full first frame is composed on the canvas.
-    Load(GifBuilder()
-             .Header("GIF89a", 2, 1)
-             .Image(0, 0, 2, 1, {1, 1})
-             .GraphicControl(1, 0, 0)
-             .Image(0, 0, 1, 1, {0})
-             .Bytes(),
-         {4, 2});
+    Load(b.GraphicControl(1, 0, 0).Image(0, 0, 1, 1, {0}).Bytes(), {4, 2});
     EXPECT_EQ(PaintRow(1), (Row{kErased, Colour(1), Colour(1), Colour(1)}));
     // Offsets far out of range draw nothing and overflow nothing.
     gif.SetOffsetX(std::numeric_limits<std::int32_t>::max());
@@ -98,18 +93,10 @@ TEST_F(Render, TransparentPixelsShowTheErasedAreaOrTheSolidColour) {
 
 TEST_F(Render, TheCanvasFollowsEveryFrameShownPaintedOrNot) {
     // Disposal itself is the golden folders' part; here frames 2 and 3 are never painted.
-    Load(GifBuilder()
-             .Header("GIF89a", 3, 1, 3)
-             .GraphicControl(1, 0)
-             .Image(0, 0, 3, 1, {1, 1, 1})
-             .GraphicControl(3, 0)
-             .Image(1, 0, 1, 1, {2})
-             .GraphicControl(2, 0)
-             .Image(2, 0, 1, 1, {3})
-             .GraphicControl(1, 0)
-             .Image(0, 0, 1, 1, {4})
-             .Bytes(),
-         {3, 1});
+    GifBuilder b;
+    b.Header("GIF89a", 3, 1, 3).GraphicControl(1, 0).Image(0, 0, 3, 1, {1, 1, 1});
+    b.GraphicControl(3, 0).Image(1, 0, 1, 1, {2}).GraphicControl(2, 0).Image(2, 0, 1, 1, {3});
+    Load(b.GraphicControl(1, 0).Image(0, 0, 1, 1, {4}).Bytes(), {3, 1});
     const Row fourth{Colour(4), Colour(1), kErased};
     for (int pass = 0; pass < 2; ++pass) {
         EXPECT_EQ(PaintRow(0), (Row{Colour(1), Colour(1), Colour(1)}));
@@ -121,13 +108,9 @@ TEST_F(Render, TheCanvasFollowsEveryFrameShownPaintedOrNot) {
 }
 
 TEST_F(Render, MirroringFlipsFramesAndTheirPlaces) {
-    Load(GifBuilder()
-             .Header("GIF89a", 3, 1)
-             .Image(0, 0, 3, 1, {1, 1, 1})
-             .GraphicControl(1, 0, 0)
-             .Image(2, 0, 1, 1, {2})
-             .Bytes(),
-         {3, 1});
+    GifBuilder b;
+    b.Header("GIF89a", 3, 1).Image(0, 0, 3, 1, {1, 1, 1}).GraphicControl(1, 0, 0);
+    Load(b.Image(2, 0, 1, 1, {2}).Bytes(), {3, 1});
     gif.SetAction(3);
     EXPECT_EQ(PaintRow(0), (Row{Colour(1), Colour(1), Colour(2)}));
     gif.SetMirrored(1);
@@ -138,14 +121,9 @@ TEST_F(Render, EachFrameTakesItsOwnTableBlackBeyondItsCountAndItsOwnTransparentI
     // Frame 1 uses the 256-entry global table, with index 2 transparent; frame 2's
     // own table has 4 entries, so its index 5 names nothing, and its transparent index 6 lies
     // beyond the table too.
-    Load(GifBuilder()
-             .Header("GIF89a", 3, 1, 8)
-             .GraphicControl(1, 0, 2)
-             .Image(0, 0, 3, 1, {5, 5, 2})
-             .GraphicControl(1, 0, 6)
-             .Image(0, 0, 2, 1, {5, 6}, 2)
-             .Bytes(),
-         {3, 1});
+    GifBuilder b;
+    b.Header("GIF89a", 3, 1, 8).GraphicControl(1, 0, 2).Image(0, 0, 3, 1, {5, 5, 2});
+    Load(b.GraphicControl(1, 0, 6).Image(0, 0, 2, 1, {5, 6}, 2).Bytes(), {3, 1});
     EXPECT_EQ(PaintRow(0), (Row{Colour(5), Colour(5), kErased}));
     gif.SetAction(3);
     EXPECT_EQ(PaintRow(0), (Row{0xFF000000u, Colour(5), kErased}));
