@@ -21,8 +21,7 @@ class FakeHost : public anigif::OffscreenHost {
         client = {100, 100};
         unitsPerPixel = 15;
     }
-    bool timersAvailable = true;
-    bool downloadsAvailable = true;
+    bool timersAvailable = true, downloadsAvailable = true;
     std::function<void()> onResize;  // the control's resize handler, when the test wires it
     int repaints = 0;
     std::int64_t paintMs = 0;  // how long a repaint takes on the clock

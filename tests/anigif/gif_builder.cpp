@@ -67,9 +67,8 @@ GifBuilder& GifBuilder::Raw(std::initializer_list<std::uint8_t> bytes) {
 
 std::vector<std::uint8_t> GifBuilder::Pattern(int width, int height, int bits, int seed) {
     std::vector<std::uint8_t> p;
-    for (int y = 0; y < height; ++y) {
+    for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
             p.push_back(std::uint8_t((x * 7 + y * 3 + seed) % (1 << bits)));
-    }
     return p;
 }

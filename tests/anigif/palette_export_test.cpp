@@ -73,9 +73,8 @@ TEST_F(PaletteExport, TablesAreReadAndReplacedOnlyWhereTheyExist) {
     b.Header("GIF89a", 2, 1, 2).Image(0, 0, 2, 1, {1, 2});
     ASSERT_TRUE(gif.LoadAnimatedGIF_Array(b.Image(0, 0, 2, 1, {1, 2}, 8).Bytes()));
     Entries a{42};
-    EXPECT_FALSE(gif.GetPalette(1, a));  // frame 1 uses the global table
-    EXPECT_FALSE(gif.GetPalette(3, a));
-    EXPECT_FALSE(gif.GetPalette(-1, a));
+    // Frame 1 uses the global table, and there is no table 3 or -1.
+    for (const std::int32_t table : {1, 3, -1}) EXPECT_FALSE(gif.GetPalette(table, a)) << table;
     EXPECT_EQ(a, Entries{42});
     ASSERT_TRUE(gif.GetPalette(0, a));
     EXPECT_EQ(a.size(), 4u);

@@ -60,9 +60,8 @@ TEST_F(Playback, LoopsRunFullPassesAndEndOnFrameOne) {
     host.Advance(10'000);
     EXPECT_EQ(events, (Events{"2 tick 1", "3 tick 2", "1 tick 3", "2 tick 1", "3 tick 2",
                               "1 tick 3", "ended"}));
-    EXPECT_EQ(gif.LoopsRemaining(), 0);
-    EXPECT_EQ(gif.Action(), 0);
-    EXPECT_FALSE(host.TimerArmed());
+    EXPECT_EQ(std::make_tuple(gif.LoopsRemaining(), gif.Action(), host.TimerArmed()),
+              std::make_tuple(0, 0, false));
 
     ASSERT_TRUE(gif.LoadAnimatedGIF_Array(ThreeFrames()));
     EXPECT_EQ(gif.LoopsRemaining(), std::numeric_limits<std::int32_t>::max());
@@ -76,18 +75,16 @@ TEST_F(Playback, CommandsMoveFramesAndReportThem) {
     host.Advance(150);  // on frame 3
     events.clear();
     gif.SetAction(3);  // next frame: wraps without counting a loop
-    EXPECT_EQ(gif.CurrentFrame(), 1);
-    EXPECT_EQ(gif.LoopsRemaining(), 5);
-    EXPECT_EQ(gif.Action(), 2);
+    EXPECT_EQ(std::make_tuple(gif.CurrentFrame(), gif.LoopsRemaining(), gif.Action()),
+              std::make_tuple(1, 5, 2));
     EXPECT_FALSE(host.TimerArmed());
     gif.SetAction(1);
     host.Advance(50);
-    gif.SetAction(0);
-    EXPECT_EQ(gif.Action(), 0);
-    gif.SetAction(2);  // pausing a stopped animation does nothing
-    EXPECT_EQ(gif.Action(), 0);
-    gif.SetAction(4);
-    EXPECT_EQ(gif.Action(), 1);
+    // Stop; pausing a stopped animation does nothing; 4 plays.
+    for (const auto& [command, action] : {std::pair{0, 0}, {2, 0}, {4, 1}}) {
+        gif.SetAction(command);
+        EXPECT_EQ(gif.Action(), action) << command;
+    }
     gif.SetAction(7);
     EXPECT_EQ(events, (Events{"1 cmd 1", "2 tick 1", "1 cmd 1", "1 cmd 1"}));
 }
@@ -126,9 +123,8 @@ TEST_F(Playback, RunningOutOfMemoryInTheDeferredBuildEmptiesTheControl) {
     gif.FrameChanged = [](std::int32_t, bool&) { throw std::bad_alloc(); };
     ASSERT_TRUE(gif.LoadAnimatedGIF_Array(ThreeFrames()));
     host.Advance(20);
-    EXPECT_EQ(gif.FrameCount(), 0);
-    EXPECT_FALSE(gif.AnimatedGIF());
-    EXPECT_FALSE(host.TimerArmed());
+    EXPECT_EQ(std::make_tuple(gif.FrameCount(), !gif.AnimatedGIF(), host.TimerArmed()),
+              std::make_tuple(0, true, false));
 }
 
 }  // namespace

@@ -97,8 +97,8 @@ TEST_F(Properties, DefaultsAreNotSavedAndASavedControlComesBackTheSame) {
     host.runMode = false;
     host.client = {300, 300};
     gif.SetAnimatedGIF(GifPicture{Image(12, 8, 2, 4), 12, 8});
-    EXPECT_EQ(host.client.Width, 12);  // the control takes the image's size
-    EXPECT_EQ(host.client.Height, 8);
+    // The control takes the image's size.
+    EXPECT_EQ(std::make_pair(host.client.Width, host.client.Height), std::make_pair(12, 8));
     gif.SetMirrored(1);
     gif.SetLoops(0);  // not written: the file's own count comes back
     gif.SetMinFrameDelay(70);
@@ -115,11 +115,9 @@ TEST_F(Properties, DefaultsAreNotSavedAndASavedControlComesBackTheSame) {
     otherHost.client = host.client;
     ucAniGIF other(otherHost);
     other.ReadProperties(PropertyBag::Parse(saved.Serialize()));
-    EXPECT_EQ(other.Loops(), 4);
-    EXPECT_EQ(other.DelayAnimation(), 1);
-    EXPECT_EQ(std::make_tuple(other.Mirrored(), other.MinFrameDelay(), other.OffsetY()),
-              std::make_tuple(1, 70, 3));
-    EXPECT_EQ(other.SolidBkgColor(), 0x80000005u);
+    EXPECT_EQ(std::make_tuple(other.Loops(), other.DelayAnimation(), other.Mirrored(),
+                              other.MinFrameDelay(), other.OffsetY(), other.SolidBkgColor()),
+              std::make_tuple(4, 1, 1, 70, 3, 0x80000005u));
     Surface32 a(12, 8), b(12, 8);
     gif.UserControl_Paint(a, 0xFF000000u);
     other.UserControl_Paint(b, 0xFF000000u);
