@@ -85,8 +85,7 @@ TEST_F(Control, FrameOneIsAnnouncedOnceForOneFrameOrDelayAnimationTwo) {
     ASSERT_TRUE(gif.LoadAnimatedGIF_Array(TwoFrames()));
     host.Advance(20);  // builds frame 2, then stops
     EXPECT_EQ(events, (Events{"frame 1", "frame 1", "frame 1"}));
-    EXPECT_FALSE(host.TimerArmed());
-    EXPECT_EQ(gif.Action(), 0);
+    EXPECT_EQ(std::make_pair(host.TimerArmed(), gif.Action()), std::make_pair(false, 0));
 }
 
 TEST_F(Control, SizeAndLoopsComeFromEachStreamAnewAndCountsAbove32767Work) {
@@ -105,10 +104,8 @@ TEST_F(Control, SizeAndLoopsComeFromEachStreamAnewAndCountsAbove32767Work) {
 TEST_F(Control, RejectedStreamsLeaveTheControlEmptyWithTheSizeAndLoopsParsingFound) {
     GifBuilder big;  // strip and canvas each under the raster limit, together over it
     big.Header().Image(0, 0, 10000, 10000, {}).GraphicControl(1, 0, 0);
-    const struct {
-        Bytes bytes;
-        std::int32_t loops, width, height;
-    } rejected[] = {
+    const std::tuple<Bytes, int, int, int> rejected[] = {
+        // stream, loops, width, height
         {GifBuilder().Header("GIF99a").Image(0, 0, 1, 1, {1}).Bytes(), 0, 0, 0},
         {GifBuilder().Header().Netscape(4).Trailer().Bytes(), 4, 0, 0},  // no frame
         // Past the raster limit: gigabytes of strip, or a small frame far out on a huge canvas.
@@ -120,12 +117,12 @@ TEST_F(Control, RejectedStreamsLeaveTheControlEmptyWithTheSizeAndLoopsParsingFou
         {GifBuilder().Header().Image(3, 3, 0, 0, {}).Image(0, 0, 0, 9, {}).Bytes(), 0, 3, 9},
         {GifBuilder().Header().Image(0, 0, 5, 0, {}).Image(0, 0, 0, 5, {}).Bytes(), 0, 5, 5},
     };
-    for (const auto& r : rejected) {
+    for (const auto& [bytes, loops, width, height] : rejected) {
         ASSERT_TRUE(gif.LoadAnimatedGIF_Array(TwoFrames(3)));
-        EXPECT_FALSE(gif.LoadAnimatedGIF_Array(r.bytes));
+        EXPECT_FALSE(gif.LoadAnimatedGIF_Array(bytes));
         ExpectEmpty();
         EXPECT_EQ(std::make_tuple(gif.Loops(), gif.ActualWidth(), gif.ActualHeight()),
-                  std::make_tuple(r.loops, r.width * 15, r.height * 15));
+                  std::make_tuple(loops, width * 15, height * 15));
     }
 }
 

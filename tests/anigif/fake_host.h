@@ -29,10 +29,7 @@ class FakeHost : public anigif::OffscreenHost {
     std::vector<std::int32_t> timerStarts;
     std::vector<std::string> marks;  // saved settings reported changed
 
-    void Repaint() override {
-        ++repaints;
-        now_ += paintMs;
-    }
+    void Repaint() override { ++repaints, now_ += paintMs; }
     void ResizeClient(std::int32_t w, std::int32_t h) override {
         resizes.push_back(client = {w, h});
         if (onResize) onResize();
@@ -49,13 +46,9 @@ class FakeHost : public anigif::OffscreenHost {
     bool DownloadPending() const { return static_cast<bool>(onBytes_); }
     // Exactly one callback runs, and the control may start the next download from inside it.
     void DeliverBytes(std::vector<std::uint8_t> bytes) {
-        onFailure_ = nullptr;
-        std::exchange(onBytes_, nullptr)(std::move(bytes));
+        onFailure_ = nullptr, std::exchange(onBytes_, nullptr)(std::move(bytes));
     }
-    void DeliverFailure() {
-        onBytes_ = nullptr;
-        std::exchange(onFailure_, nullptr)();
-    }
+    void DeliverFailure() { onBytes_ = nullptr, std::exchange(onFailure_, nullptr)(); }
 
     bool StartTimer(std::int32_t intervalMs, std::function<void()> onTick) override {
         if (!timersAvailable) return false;

@@ -9,8 +9,7 @@ namespace {
 using Buf = std::vector<std::uint8_t>;
 
 void Word(Buf& out, std::uint16_t v) {
-    out.push_back(static_cast<std::uint8_t>(v & 0xFF));
-    out.push_back(static_cast<std::uint8_t>(v >> 8));
+    out.insert(out.end(), {std::uint8_t(v & 0xFF), std::uint8_t(v >> 8)});
 }
 
 // Entry i is (i, 255 - i, i * 3 mod 256).

@@ -85,8 +85,7 @@ class LzwWriter {
         if (ownNext_ < 4096) table_[{code, pixel}] = ownNext_++;
     }
 
-    int minBits_;
-    int width_ = 0;
+    int minBits_, width_ = 0;
     unsigned next_ = 0, ownNext_ = 0;  // the decoder's next free code, and ours (one ahead)
     bool hasPrevious_ = false, pending_ = false, open_ = false;
     unsigned current_ = 0;

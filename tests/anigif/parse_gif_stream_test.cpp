@@ -24,11 +24,8 @@ Bytes WithFrames(GifBuilder b, int frames = 1) {
 TEST(ParseGifStream, FramesAndLoopCountOfOddStreams) {
     const std::initializer_list<std::uint8_t> fillers = {0,    0, 0x21, 0xFE, 1,    'c',  0, 0x21,
                                                          0x01, 1, 'a',  0,    0x21, 0x77, 0, 0};
-    const struct {
-        const char* what;
-        Bytes bytes;
-        int frames, loops;
-    } cases[] = {
+    const std::tuple<const char*, Bytes, int, int> cases[] = {
+        // what, stream, frames, loops
         {"gIf87A", WithFrames(GifBuilder().Header("gIf87A")), 1, 0},
         {"GIF88a", WithFrames(GifBuilder().Header("GIF88a")), 0, 0},
         {"NETSCAPE id in lower case", WithFrames(GifBuilder().Header().Netscape(7, "netscape2.0")),
@@ -46,9 +43,9 @@ TEST(ParseGifStream, FramesAndLoopCountOfOddStreams) {
          WithFrames(GifBuilder().Header("GIF89a", 4, 4, 0).Image(0, 0, 2, 2, kPx, 2)), 0, 0},
     };
     ParsedGif d;
-    for (const auto& c : cases) {
-        EXPECT_EQ(Parse(d, c.bytes), c.frames) << c.what;
-        EXPECT_EQ(d.Animation.LoopCount, c.loops) << c.what;
+    for (const auto& [what, bytes, frames, loops] : cases) {
+        EXPECT_EQ(Parse(d, bytes), frames) << what;
+        EXPECT_EQ(d.Animation.LoopCount, loops) << what;
     }
 }
 
@@ -70,12 +67,9 @@ TEST(ParseGifStream, EveryTruncationKeepsEarlierFramesAndStaysInsideTheStream) {
 
 TEST(PlanFirstPass, ACanvasUnlessEachFrameAloneIsThePictureAMaskWhereTheBackgroundShows) {
     // Frame 1 is 4 x 4 at (0, 0); frame 2 at (at, at) with the same disposal.
-    const struct {
-        int disposal;
-        std::optional<std::uint8_t> transparent;
-        std::uint16_t at;
-        bool canvas, mask;
-    } cases[] = {
+    // Disposal, transparent index, where frame 2 is; whether a canvas and a mask are planned.
+    using Case = std::tuple<int, std::optional<std::uint8_t>, std::uint16_t, bool, bool>;
+    const Case cases[] = {
         {1, 2, 0, true, false},    // a transparent patch over a full first frame
         {1, {}, 0, false, false},  // every later frame replaces the whole picture
         {2, {}, 4, false, false},  // every frame is cleared away before the next
@@ -83,16 +77,16 @@ TEST(PlanFirstPass, ACanvasUnlessEachFrameAloneIsThePictureAMaskWhereTheBackgrou
         {1, 2, 4, true, true},
     };
     const Bytes px = GifBuilder::Pattern(4, 4, 2);
-    for (const auto& c : cases) {
+    for (const auto& [disposal, transparent, at, canvas, mask] : cases) {
         GifBuilder b;
-        b.Header().GraphicControl(c.disposal, 0).Image(0, 0, 4, 4, px);
-        b.GraphicControl(c.disposal, 0, c.transparent).Image(c.at, c.at, 4, 4, px);
+        b.Header().GraphicControl(disposal, 0).Image(0, 0, 4, 4, px);
+        b.GraphicControl(disposal, 0, transparent).Image(at, at, 4, 4, px);
         ParsedGif p = ParseGifStream(b.Bytes());
         const FrameSource source{b.Bytes(), std::move(p.FrameSpans)};
         const std::optional<FirstPassPlan> plan = PlanFirstPass(p.Animation, source, false);
         ASSERT_TRUE(plan);
-        EXPECT_EQ(std::tie(plan->CanvasNeeded, plan->CanvasWithMask), std::tie(c.canvas, c.mask))
-            << c.disposal << " at " << c.at;
+        EXPECT_EQ(std::tie(plan->CanvasNeeded, plan->CanvasWithMask), std::tie(canvas, mask))
+            << disposal << " at " << at;
     }
 }
 

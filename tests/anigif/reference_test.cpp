@@ -47,13 +47,11 @@ bool SamePixel(QRgb a, QRgb b) { return a == b || (qAlpha(a) == 0 && qAlpha(b) =
 void CompareFrame(const std::string& where, const QImage& want, const QImage& got) {
     ASSERT_FALSE(got.isNull()) << where << ": output is not a readable PNG";
     ASSERT_EQ(got.size(), want.size()) << where;
-    for (int y = 0; y < want.height(); ++y) {
-        for (int x = 0; x < want.width(); ++x) {
+    for (int y = 0; y < want.height(); ++y)
+        for (int x = 0; x < want.width(); ++x)
             ASSERT_TRUE(SamePixel(want.pixel(x, y), got.pixel(x, y)))
                 << where << " at (" << x << "," << y << "): want " << std::hex << want.pixel(x, y)
                 << " got " << got.pixel(x, y) << " (AARRGGBB)";
-        }
-    }
 }
 
 void CheckCase(const fs::path& dir) {
@@ -73,10 +71,9 @@ void CheckCase(const fs::path& dir) {
     }
     ASSERT_EQ(exitCode, 0) << name << ": " << stderrText;
     ASSERT_EQ(CountFrames(outDir), expected) << name << ": frame count";
-    for (int frame = 1; frame <= expected; ++frame) {
+    for (int frame = 1; frame <= expected; ++frame)
         CompareFrame(name + " frame " + std::to_string(frame), LoadFrame(dir, frame),
                      LoadFrame(outDir, frame));
-    }
 }
 
 std::vector<std::string> CaseFolders() {

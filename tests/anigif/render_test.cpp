@@ -42,28 +42,24 @@ struct Render : HostedGif {
 };
 
 TEST(ComputeScale, FollowsTheStretchMode) {
-    const struct {
-        StretchMode mode;
-        std::int32_t w, h;
-        float sx, sy;
-        std::int32_t outW, outH;
-    } cases[] = {{StretchMode::Shrink, 400, 400, 1, 1, 100, 50},
-                 {StretchMode::Shrink, 50, 400, .5, .5, 50, 25},
-                 {StretchMode::Fit, 300, 300, 3, 3, 300, 150},
-                 {StretchMode::None, 60, 200, 1, 1, 60, 50},
-                 {StretchMode::Fill, 200, 25, 2, .5, 200, 25},
-                 {StretchMode::Exact, 7, 7, 1, 1, 100, 50},
-                 {StretchMode::Fit, 150, 75, 1.5, 1.5, 150, 75}};
-    for (const auto& c : cases) {
+    // Mode, control size in; scale factors and drawn size out.
+    using Case = std::tuple<StretchMode, std::int32_t, std::int32_t, float, float, int, int>;
+    const Case cases[] = {{StretchMode::Shrink, 400, 400, 1, 1, 100, 50},
+                          {StretchMode::Shrink, 50, 400, .5, .5, 50, 25},
+                          {StretchMode::Fit, 300, 300, 3, 3, 300, 150},
+                          {StretchMode::None, 60, 200, 1, 1, 60, 50},
+                          {StretchMode::Fill, 200, 25, 2, .5, 200, 25},
+                          {StretchMode::Exact, 7, 7, 1, 1, 100, 50},
+                          {StretchMode::Fit, 150, 75, 1.5, 1.5, 150, 75}};
+    for (const auto& [mode, inW, inH, sx, sy, outW, outH] : cases) {
         GifAnimation a;
         a.CanvasWidth = 100;
         a.CanvasHeight = 50;
         GifView d;
-        std::int32_t w = c.w, h = c.h;
-        ComputeScale(a, d, c.mode, w, h);
-        EXPECT_EQ(std::tie(d.ScaleFactorX, d.ScaleFactorY, w, h),
-                  std::tie(c.sx, c.sy, c.outW, c.outH))
-            << int(c.mode) << " " << c.w << "x" << c.h;
+        std::int32_t w = inW, h = inH;
+        ComputeScale(a, d, mode, w, h);
+        EXPECT_EQ(std::tie(d.ScaleFactorX, d.ScaleFactorY, w, h), std::tie(sx, sy, outW, outH))
+            << int(mode) << " " << inW << "x" << inH;
     }
 }
 
