@@ -15,7 +15,6 @@
 namespace anigif {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
 using Events = std::vector<std::string>;
 
 Bytes OneFrame(std::uint16_t screenW = 2, std::uint16_t screenH = 2) {
@@ -58,8 +57,8 @@ TEST_F(Control, DeferredBuildingRunsFromTheHostTimerThenPlaysOrAtOnceWithoutATim
     GifBuilder b;
     b.Header().GraphicControl(0, 7).Image(0, 0, 6, 6, GifBuilder::Pattern(6, 6, 2, 1));
     ASSERT_TRUE(gif.LoadAnimatedGIF_Array(b.GraphicControl(0, 9).Image(0, 0, 6, 6, f2).Bytes()));
-    EXPECT_EQ(gif.CurrentFrame(), 1);
-    EXPECT_EQ(gif.Action(), 1);  // the build wait counts as playing
+    // Frame 1, and the build wait counts as playing.
+    EXPECT_EQ(std::make_pair(gif.CurrentFrame(), gif.Action()), std::make_pair(1, 1));
     host.Advance(19);
     EXPECT_FALSE(SavedGif(gif).empty());  // frame 2 waits: the stream is still needed
     host.Advance(1);

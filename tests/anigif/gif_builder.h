@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+using Bytes = std::vector<std::uint8_t>;
+
 // Writes GIF streams block by block; Raw adds the malformed parts real files contain.
 class GifBuilder {
   public:

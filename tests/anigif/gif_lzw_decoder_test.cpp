@@ -29,12 +29,9 @@ TEST(GifLzwDecoder, DeliversWhatTheDataHoldsAndStopsWhereItBreaks) {
     const Bytes a = Random(700, 3, 1), b = Random(300, 3, 2), wide = Random(60000, 2, 4);
     // Long runs give strings made of the code being defined.
     const Bytes runs = Join(Bytes(500, 1), Join(Random(9, 2, 3), Bytes(300, 2)));
-    struct Case {
-        std::string what;
-        Bytes data;            // minimum code size byte and what follows it
-        Bytes expect;          // the pixels delivered, in stream order
-        std::size_t room = 0;  // pixels the frame has; 0: as many as expected
-    };
+    // What; the minimum code size byte and what follows it; the pixels delivered, in stream
+    // order; the pixels the frame has (0: as many as expected).
+    using Case = std::tuple<std::string, Bytes, Bytes, std::size_t>;
     std::vector<Case> cases;
     auto add = [&](std::string what, const LzwWriter& w, const Bytes& expect, std::size_t room = 0,
                    std::size_t block = 255) {
@@ -69,10 +66,10 @@ TEST(GifLzwDecoder, DeliversWhatTheDataHoldsAndStopsWhereItBreaks) {
         cases.push_back({"cut inside blocks of " + std::to_string(block), cut, a, 1000});
     }
 
-    for (const Case& c : cases) {
-        Bytes pixels(c.room ? c.room : c.expect.size());
-        ASSERT_EQ(DecodeGifLzw(Join({0xAA}, c.data), 1, pixels), c.expect.size()) << c.what;
-        EXPECT_TRUE(std::equal(c.expect.begin(), c.expect.end(), pixels.begin())) << c.what;
+    for (const auto& [what, data, expect, room] : cases) {
+        Bytes pixels(room ? room : expect.size());
+        ASSERT_EQ(DecodeGifLzw(Join({0xAA}, data), 1, pixels), expect.size()) << what;
+        EXPECT_TRUE(std::equal(expect.begin(), expect.end(), pixels.begin())) << what;
     }
 }
 

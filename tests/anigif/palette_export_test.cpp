@@ -15,7 +15,6 @@
 namespace anigif {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
 using Entries = std::vector<std::uint32_t>;
 
 // The frame shown, exported, must decode to `indices` (w x h), its colour table `table` (as

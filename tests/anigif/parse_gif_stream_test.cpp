@@ -7,7 +7,6 @@
 namespace anigif {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
 const Bytes kPx = GifBuilder::Pattern(2, 2, 2);
 
 int Parse(ParsedGif& d, const Bytes& bytes) {
@@ -24,8 +23,8 @@ Bytes WithFrames(GifBuilder b, int frames = 1) {
 TEST(ParseGifStream, FramesAndLoopCountOfOddStreams) {
     const std::initializer_list<std::uint8_t> fillers = {0,    0, 0x21, 0xFE, 1,    'c',  0, 0x21,
                                                          0x01, 1, 'a',  0,    0x21, 0x77, 0, 0};
+    // What, stream, frames, loops.
     const std::tuple<const char*, Bytes, int, int> cases[] = {
-        // what, stream, frames, loops
         {"gIf87A", WithFrames(GifBuilder().Header("gIf87A")), 1, 0},
         {"GIF88a", WithFrames(GifBuilder().Header("GIF88a")), 0, 0},
         {"NETSCAPE id in lower case", WithFrames(GifBuilder().Header().Netscape(7, "netscape2.0")),

@@ -14,7 +14,6 @@
 namespace anigif {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
 using Row = std::vector<std::uint32_t>;
 constexpr std::uint32_t kErased = 0xFF123456;  // what the host erased the control with
 
