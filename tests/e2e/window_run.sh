@@ -20,12 +20,20 @@ if [ "${1:-}" = "--inside" ]; then
   BROWSER=$work/browser "$quelvo" --demo >"$work/window.log" 2>&1 &
   pid=$!
   trap 'kill "$pid" "$wm" 2>/dev/null || true' EXIT
-  win=$(timeout 60 xdotool search --sync --onlyvisible --name '^Quelvo关键词助手V2\.3' | head -1) ||
-    fail "the main window did not show"
+  # A search that meets a window being destroyed (the browser's start-up windows) dies of an X
+  # error, so it is asked again until the window shows or a minute has passed.
+  find_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true; }
+  win=""
+  for _ in $(seq 600); do
+    win=$(find_window '^Quelvo关键词助手V2\.3')
+    [ -n "$win" ] && break
+    sleep 0.1
+  done
+  [ -n "$win" ] || fail "the main window did not show"
   # No click first: the keyword box has the focus from the start.
   xdotool type --delay 140 "$keyword"
-  tip=$(xdotool search --onlyvisible --name '系统公告' | head -1) ||
-    fail "the announcement popup did not rise while typing"
+  tip=$(find_window '系统公告')
+  [ -n "$tip" ] || fail "the announcement popup did not rise while typing"
   [ "$(xdotool getactivewindow)" = "$win" ] || fail "the popup took the focus"
   # Tab from the keyword box: 开始挖掘, 停止挖掘, the filter (ticked), the folder box (typed into),
   # "...", Quelvo6 (Enter), the list, 清除数据, 检查更新, 反馈意见 (Enter), 官方网站 (Space).
