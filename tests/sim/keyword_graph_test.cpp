@@ -4,47 +4,42 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
+#include <tuple>
+
+#include "support/breadth_first.h"
 
 namespace {
 
 using sim::EngineOptions;
 using sim::RelatedKeywords;
 
-// Breadth-first over what pages offer, read the way the client reads them: entities stay
-// undecoded, so "R&D" comes back as "R&amp;D". The walk stops once it has found more than
-// `limit`, so an unbounded graph fails the test instead of hanging it.
+// How many keywords a client lists from the graph, reading pages as it does: entities stay
+// undecoded, so "R&D" comes back as "R&amp;D". Pages past `limit` offer nothing, so an unbounded
+// graph fails the test instead of hanging it.
 qsizetype Reachable(const QString& root, const EngineOptions& options, qsizetype limit,
                     sim::Engine engine = sim::Engine::Baidu) {
-    QSet<QString> known{root};
-    std::deque<QString> queue{root};
-    while (!queue.empty() && known.size() <= limit) {
-        for (const QString& related : RelatedKeywords(queue.front(), options, engine)) {
-            const QString seen = related.toHtmlEscaped();
-            if (known.contains(seen)) continue;
-            known.insert(seen);
-            queue.push_back(seen);
-        }
-        queue.pop_front();
-    }
-    return known.size();
+    qsizetype pages = 0;
+    const auto offers = [&](const QString& keyword) -> std::optional<QStringList> {
+        QStringList seen;
+        if (++pages <= limit)
+            for (const QString& related : RelatedKeywords(keyword, options, engine))
+                seen << related.toHtmlEscaped();
+        return seen;
+    };
+    return BreadthFirst(root, offers).size();
 }
 
 TEST(KeywordGraph, ReachableKeywordsAreExactlyTheTree) {
-    const struct {
-        const char* root;
-        int fanOut, depth;
-    } shapes[] = {
+    const std::tuple<const char*, int, int> shapes[] = {
         {"手机", 0, 3},   {"手机", 1, 4},  {"手机", 3, 0}, {"手机", 6, 3},
         {"手机", 2, 7},   {"手机", 16, 2}, {"手机", 8, 5},  // past the 32767-entry list cap
         {"R&D <a>", 2, 2}};
-    for (const auto& shape : shapes) {
-        const EngineOptions options{.fanOut = shape.fanOut, .depth = shape.depth};
+    for (const auto& [root, fanOut, depth] : shapes) {
         qsizetype tree = 0;
-        for (qsizetype d = 0, level = 1; d <= shape.depth; ++d, level *= shape.fanOut)
-            tree += level;
-        EXPECT_EQ(Reachable(QString::fromUtf8(shape.root), options, tree), tree)
-            << shape.root << " fanOut " << shape.fanOut << " depth " << shape.depth;
+        for (qsizetype d = 0, level = 1; d <= depth; ++d, level *= fanOut) tree += level;
+        const EngineOptions options{.fanOut = fanOut, .depth = depth};
+        EXPECT_EQ(Reachable(QString::fromUtf8(root), options, tree), tree)
+            << root << " fanOut " << fanOut << " depth " << depth;
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSet>
 #include <QStringList>
 
 #include <functional>
@@ -10,8 +11,12 @@
 inline QStringList BreadthFirst(
     const QString& root, const std::function<std::optional<QStringList>(const QString&)>& offers) {
     QStringList list{root};
+    QSet<QString> listed{root};
     for (qsizetype i = 0; i < list.size(); ++i)
         for (const QString& k : offers(list.at(i)).value_or(QStringList()))
-            if (!list.contains(k)) list << k;
+            if (!listed.contains(k)) {
+                listed.insert(k);
+                list << k;
+            }
     return list;
 }
