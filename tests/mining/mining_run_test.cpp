@@ -1,4 +1,6 @@
 // The run end to end: a window-less view, the program's HTTP client, the loopback engines.
+#include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -11,6 +13,7 @@
 #include "sim/sim_server.h"
 #include "support/breadth_first.h"
 #include "support/engine_pages.h"
+#include "support/on_request.h"
 #include "support/small_disk.h"
 #include "web/mod_http.h"
 
@@ -72,12 +75,8 @@ struct Rig {
         run = std::make_unique<MiningRun>(
             view, table, fetch, [this] { http.AbortAll(); }, "UTF-8");
     }
-    // Runs `action` inside the run's wait for the page of `keyword`, as a user's click would.
     void during(const QString& keyword, std::function<void()> action) {
-        QObject::connect(&server, &sim::SimServer::engineRequestReceived, &server,
-                         [keyword, action](sim::Engine, const QString& k) {
-                             if (k == keyword) action();
-                         });
+        OnRequest(server, &server, keyword, std::move(action));
     }
     QStringList fetched() const {
         QStringList out;
@@ -92,17 +91,15 @@ struct Rig {
 // Suggestions come in UTF-8 and GBK, declared in the answer's header (Baidu and Taobao, whose
 // addresses name the charset) or not (Google, whose answer is then in the server's charset).
 TEST(RunOverHttp, EveryEngineSourceAndCharsetListsTheWholeGraphBreadthFirst) {
-    const std::function<void(EngineTable&)> gbk = [](EngineTable& table) {
-        for (const auto e : kEngines)
-            table.Of(e).suggestUrl.replace(QStringLiteral("utf-8"), QStringLiteral("gbk"));
-    };
     for (const auto engine : kEngines)
         for (const auto source : {Source::Related, Source::Suggest})
             for (const auto charset : {sim::BodyCharset::Utf8, sim::BodyCharset::Gbk}) {
                 SCOPED_TRACE(testing::Message() << int(engine) << int(source) << int(charset));
-                Rig rig(true, charset == sim::BodyCharset::Gbk
-                                  ? gbk
-                                  : std::function<void(EngineTable&)>());
+                Rig rig(true, [charset](EngineTable& table) {
+                    for (const auto e : kEngines)
+                        if (charset == sim::BodyCharset::Gbk)
+                            table.Of(e).suggestUrl.replace("utf-8", "gbk");
+                });
                 const sim::EngineOptions options{3, 2, charset, 0};
                 rig.server.setEngineOptions(options);
                 rig.view.engine = engine;
@@ -118,17 +115,15 @@ TEST(RunOverHttp, EveryEngineSourceAndCharsetListsTheWholeGraphBreadthFirst) {
 
 // The kinds of failed fetch are told apart by the HTTP client's own tests; here one stands for all.
 TEST(RunOverHttp, AFailedFetchSkipsTheKeywordTheRunGoesOnAndItsEndSaysWhy) {
-    Rig rig(true);
-    rig.server.setEngineOptions({2, 1, sim::BodyCharset::Utf8, 0});
-    rig.view.key = QStringLiteral("k");
-    const QStringList children = sim::RelatedKeywords("k", rig.server.engineOptions());
-    rig.server.setFaultFor(children.value(0) == "k" ? children.value(1) : children.value(0),
-                           sim::Fault::Reset);
+    Rig rig;
+    rig.view.key = "A";
+    rig.server.setPage(sim::Engine::Baidu, "A", BaiduPage({"B", "C"}));
+    rig.server.setFaultFor("B", sim::Fault::Reset);
+    rig.server.setPage(sim::Engine::Baidu, "C", BaiduPage({"D"}));
     rig.run->CmdStart_Click();
-    EXPECT_EQ(rig.view.list.entries(), ExpectedBreadthFirst("k", rig.server.engineOptions()));
+    EXPECT_EQ(rig.view.list.entries(), (QStringList{"A", "B", "C", "D"}));
     EXPECT_EQ(rig.view.statuses.last(),
-              QStringLiteral("挖掘未完成：1个页面未能获取（连接被中断1个）。共挖掘长尾词%1条")
-                  .arg(rig.view.list.size()));
+              "挖掘未完成：1个页面未能获取（连接被中断1个）。共挖掘长尾词4条");
 }
 
 TEST(MiningRun, UserActionsDuringAFetchApplyFromTheNextStep) {
@@ -180,11 +175,11 @@ TEST(MiningRun, ResultFileFollowsTheListAndTheKeywordBox) {
     EXPECT_EQ(rig.run->Writer().syncs(), 3);
 }
 
-TEST(MiningRun, CandidatesAreTakenAsTheEngineShowedThemInListAndFile) {
-    QTemporaryDir dir;
+// The candidate rule's and the declared charset's tables are their own tests'; one page shows the
+// run uses both.
+TEST(MiningRun, CandidatesAreTakenAsTheEngineShowedThem) {
     Rig rig;
     rig.view.key = "k";
-    rig.view.folder = dir.path();
     rig.view.filter = true;
     // One bad byte in the UTF-8 page it declares must not make the rest mojibake.
     rig.server.setPage(
@@ -194,10 +189,7 @@ TEST(MiningRun, CandidatesAreTakenAsTheEngineShowedThemInListAndFile) {
         200, "text/html; charset=utf-8");
     rig.run->CmdStart_Click();
     EXPECT_EQ(rig.view.list.entries(), (QStringList{"k", "k&手机 c#+1%", "k  2"}));
-    EXPECT_EQ(ReadAll(dir.filePath("长尾关键词：k.txt")),
-              QStringLiteral("k\r\nk&手机 c#+1%\r\nk  2\r\n").toUtf8());
     EXPECT_EQ(rig.view.tooLong, 1);
-    EXPECT_EQ(rig.server.requests().value(1).keyword, QStringLiteral("k&手机 c#+1%"));  // intact
 }
 
 // The status line says it once; every addition tries again, so the file is whole once space
@@ -219,14 +211,29 @@ TEST(MiningRun, AFullDiskIsSaidOnceAndTheFileIsWholeOnceSpaceReturns) {
     EXPECT_EQ(rig.view.statuses.last(), CompletionText(rig.view.list.size()));
 }
 
+// A keyword that looks like a path keeps its run and its list; it names no file, anywhere.
+TEST(MiningRun, AKeywordThatCannotNameAFileIsSaidAndWritesNothing) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkpath("a/chosen"));
+    Rig rig;
+    rig.view.key = "../../x";
+    rig.view.folder = dir.filePath("a/chosen");
+    rig.server.setPage(sim::Engine::Baidu, "../../x", BaiduPage({"y"}));
+    rig.run->CmdStart_Click();
+    EXPECT_EQ(rig.view.list.entries(), (QStringList{"../../x", "y"}));
+    EXPECT_EQ(rig.view.statuses.last(), "无法写入结果文件（文件名无效）：" + rig.view.folder +
+                                            "/长尾关键词：../../x.txt。共挖掘长尾词2条");
+    QDirIterator files(dir.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    EXPECT_FALSE(files.hasNext()) << files.next().toStdString();
+}
+
 TEST(MiningRun, StopsAddingAtTheListLimit) {
     Rig rig;
+    rig.view.list = ResultList(3);
     rig.view.key = "root";
-    QStringList many;
-    for (int i = 0; i < ResultList::kMaxEntries + 10; ++i) many << QString::number(i);
-    rig.server.setPage(sim::Engine::Baidu, "root", BaiduPage(many));
+    rig.server.setPage(sim::Engine::Baidu, "root", BaiduPage({"a", "b", "c"}));
     rig.run->CmdStart_Click();
-    EXPECT_EQ(rig.view.list.size(), ResultList::kMaxEntries);
+    EXPECT_EQ(rig.view.list.entries(), (QStringList{"root", "a", "b"}));
     EXPECT_EQ(rig.server.requests().size(), 1);
-    EXPECT_EQ(rig.view.statuses.last(), "恭喜！全部挖掘完成。共挖掘长尾词32767条");
+    EXPECT_EQ(rig.view.statuses.last(), "恭喜！全部挖掘完成。共挖掘长尾词3条");
 }

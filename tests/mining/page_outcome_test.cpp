@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "mining/page_outcome.h"
 
 using web::Failure;
@@ -17,11 +19,7 @@ web::FetchedPage Fetched(Failure failure, int status = 200) {
 
 // Each cause from the network layer, judged, counted and worded for the window.
 TEST(PageOutcome, EveryCauseIsJudgedCountedAndWorded) {
-    const struct {
-        std::vector<web::FetchedPage> pages;
-        bool stopped;
-        const char* end;
-    } cases[] = {
+    const std::tuple<std::vector<web::FetchedPage>, bool, const char*> cases[] = {
         {{Fetched(Failure::None), Fetched(Failure::Refused)},
          true,
          "恭喜！全部挖掘完成。共挖掘长尾词7条"},
@@ -36,12 +34,12 @@ TEST(PageOutcome, EveryCauseIsJudgedCountedAndWorded) {
          "挖掘未完成：7个页面未能获取（连接被中断1个，连接超时1个，页面过大1个，服务器返回错误1个，"
          "页面无法解压1个，被转到不安全的地址1个，其他网络错误1个）。共挖掘长尾词7条"},
     };
-    for (const auto& c : cases) {
+    for (const auto& [pages, stopped, end] : cases) {
         mining::RunSummary summary;
-        for (const auto& page : c.pages)
+        for (const auto& page : pages)
             summary.Count(JudgePage(mining::Engine::Baidu, "k", Marker(), page),
                           page.text.has_value());
-        EXPECT_EQ(mining::RunEndText(summary, 7, c.stopped), QString::fromUtf8(c.end));
+        EXPECT_EQ(mining::RunEndText(summary, 7, stopped), QString::fromUtf8(end));
     }
 }
 
