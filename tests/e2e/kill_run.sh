@@ -40,7 +40,6 @@ full_ms=$((($(date +%s%N) - start) / 1000000))
 full="$work/full/$name"
 lines=$(grep -c $'\r$' "$full")
 [ "$lines" -eq 1500 ] || fail "the complete run listed only $lines keywords"
-[ "$(sort "$full" | uniq -d | wc -l)" -eq 0 ] || fail "the complete file repeats keywords"
 echo "complete run: $lines keywords in $full_ms ms"
 
 for i in $(seq 20); do
