@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "sim/sim_server.h"
 #include "web/mod_http.h"
 
@@ -42,17 +44,15 @@ struct RawServer {
 TEST(ModHttp, PagesAndErrorPagesWithABodyAreText) {
     sim::SimServer server;
     ASSERT_TRUE(server.listen(0));
-    web::ModHttp http;
-    server.setPage(sim::Engine::Baidu, "ok", QStringLiteral("<p>页面</p>").toUtf8());
-    EXPECT_EQ(http.GetHtml(BaiduUrl(server, "ok")), QStringLiteral("<p>页面</p>"));
+    server.setPage(sim::Engine::Baidu, "ok", "<p>页面</p>");
     server.setPage(sim::Engine::Baidu, "404", "<h1>not here</h1>", 404);
-    const web::HttpResult notFound = http.Get(BaiduUrl(server, "404"));
-    EXPECT_TRUE(notFound.ok);
-    EXPECT_EQ(notFound.status, 404);
-    EXPECT_EQ(notFound.body, QByteArray("<h1>not here</h1>"));
-    // An empty page is an empty text, not a failure.
     server.setFaultFor("empty", sim::Fault::EmptyBody);
-    EXPECT_EQ(http.GetHtml(BaiduUrl(server, "empty")), QString());
+    web::ModHttp http;
+    EXPECT_EQ(http.GetHtml(BaiduUrl(server, "ok")), QStringLiteral("<p>页面</p>"));
+    EXPECT_EQ(http.GetHtml(BaiduUrl(server, "empty")), QString());  // empty, not a failure
+    const web::HttpResult notFound = http.Get(BaiduUrl(server, "404"));
+    EXPECT_EQ(std::tie(notFound.ok, notFound.status, notFound.body),
+              std::tuple(true, 404, QByteArray("<h1>not here</h1>")));
 }
 
 // Every way a fetch fails, and the cause a run counts it under.
