@@ -8,9 +8,9 @@
 // Run as on a bare machine, so that Qt's complaints about it would show among the status lines.
 TEST(QuelvoMine, DemoRunPrintsTheListAndWritesTheFileAsTheWindowWould) {
     QTemporaryDir dir;
-    const Outcome r = RunBare(
-        QUELVO_EXE, {"mine", "  手机 ", "--demo", "--engine", "google", "--out", dir.path()});
-    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    const Ran r = RunBare(QUELVO_EXE,
+                          {"mine", "  手机 ", "--demo", "--engine", "google", "--out", dir.path()});
+    ASSERT_EQ(r.status, 0) << r.err.constData();
     const QList<QByteArray> lines = r.out.split('\n');
     ASSERT_GT(lines.size(), 3);
     EXPECT_EQ(lines.first(), QByteArray("手机"));
@@ -35,7 +35,7 @@ TEST(QuelvoMine, DemoRunPrintsTheListAndWritesTheFileAsTheWindowWould) {
 }
 
 TEST(QuelvoCheck, TheDemoEnginesAllAnswer) {
-    const Outcome r = RunBare(QUELVO_EXE, {"check", "--demo", "--format", "json"});
-    EXPECT_EQ(r.exitCode, 0) << r.out.constData() << r.err.constData();
+    const Ran r = RunBare(QUELVO_EXE, {"check", "--demo", "--format", "json"});
+    EXPECT_EQ(r.status, 0) << r.out.constData() << r.err.constData();
     EXPECT_EQ(r.out.count("\"status\": \"ok\""), 6);
 }
