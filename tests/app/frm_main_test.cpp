@@ -61,10 +61,10 @@ TEST(FrmMainWindow, LooksAsItsPicture) {
     }
     const QImage golden =
         QImage(QStringLiteral(QUELVO_WINDOW_GOLDEN)).convertToFormat(shown.format());
-    ASSERT_EQ(shown.size(), golden.size());
-    const int different = DifferentPixels(shown, golden);
-    if (different > 0) shown.save(QStringLiteral("frm_main.actual.png"));
-    EXPECT_EQ(different, 0) << "see frm_main.actual.png in the test's folder";
+    const int different = shown.size() == golden.size() ? DifferentPixels(shown, golden) : -1;
+    if (different != 0) shown.save(QStringLiteral("frm_main.actual.png"));
+    EXPECT_EQ(different, 0) << "(-1: another size, or no picture) see frm_main.actual.png in the "
+                               "test's folder";
 
     // What the picture cannot show: the title, a fixed size, the keyword box's font, the status
     // line's colour, the link cursor, storage out of Tab's reach, markup shown as typed.
