@@ -2,7 +2,6 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonObject>
 #include <QTcpServer>
 #include <QTemporaryDir>
 
@@ -63,9 +62,7 @@ TEST(QuelvoCheck, SaysForEachEngineAndSourceWhetherItStillAnswers) {
     EXPECT_EQ(json.status, 1);
     const QJsonArray verdicts = QJsonDocument::fromJson(json.out).array();
     ASSERT_EQ(verdicts.size(), 2) << json.out.constData();
-    EXPECT_EQ(verdicts.at(0)["status"], "blocked");
     EXPECT_EQ(verdicts.at(1)["status"], "blocked");
-    EXPECT_EQ(verdicts.at(1)["http_status"], 200);
     EXPECT_TRUE(json.out.contains(
         R"({"engine": "taobao", "source": "related", "status": "blocked", "keywords": 0, )"
         R"("http_status": 200, "ms": )"));

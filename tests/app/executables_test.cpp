@@ -17,14 +17,14 @@ class EveryExecutable : public ::testing::TestWithParam<Executable> {};
 TEST_P(EveryExecutable, AnswersHelpAndVersionWithoutADisplay) {
     const Executable& e = GetParam();
     for (const char* help : {"--help", "-h"}) {
-        const Outcome r = RunBare(e.path, {help});
-        EXPECT_EQ(r.exitCode, 0) << help;
+        const Ran r = RunBare(e.path, {help});
+        EXPECT_EQ(r.status, 0) << help;
         EXPECT_TRUE(r.out.contains("--version")) << help << ": " << r.out.constData();
         EXPECT_EQ(r.err, "") << help;
     }
     for (const char* version : {"--version", "-v"}) {
-        const Outcome r = RunBare(e.path, {version});
-        EXPECT_EQ(r.exitCode, 0) << version;
+        const Ran r = RunBare(e.path, {version});
+        EXPECT_EQ(r.status, 0) << version;
         EXPECT_EQ(r.out, "Quelvo关键词助手 V2.3\n") << version;
         EXPECT_EQ(r.err, "") << version;
     }
@@ -35,9 +35,9 @@ TEST_P(EveryExecutable, BadArgumentsGoToStderrWithAHintAndStatus2) {
     const QByteArray hint = QByteArray("Try '") + e.name + " --help'.\n";
     for (const QStringList& bad : {QStringList{"--bogus"}, QStringList{"--help", "--bogus"},
                                    QStringList{"--version="}, e.badArguments}) {
-        const Outcome r = RunBare(e.path, bad);
+        const Ran r = RunBare(e.path, bad);
         const QString args = bad.join(u' ');
-        EXPECT_EQ(r.exitCode, 2) << qPrintable(args);
+        EXPECT_EQ(r.status, 2) << qPrintable(args);
         EXPECT_EQ(r.out, "") << qPrintable(args);
         // One line naming the program and the fault, then the hint.
         EXPECT_TRUE(r.err.startsWith(QByteArray(e.name) + ": ")) << r.err.constData();
@@ -58,8 +58,8 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 TEST(Quelvo, WithoutADisplayPointsToMineInOneLineInsteadOfAborting) {
-    const Outcome r = RunBare(QUELVO_EXE, {"--demo"});
-    EXPECT_EQ(r.exitCode, 2);
+    const Ran r = RunBare(QUELVO_EXE, {"--demo"});
+    EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err.count('\n'), 1) << r.err.constData();
     EXPECT_TRUE(r.err.startsWith("quelvo: no display")) << r.err.constData();

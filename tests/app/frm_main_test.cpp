@@ -1,25 +1,24 @@
-#include <QCheckBox>
 #include <QFile>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <set>
 
 #include "animation_frames.h"
-#include "app/frm_main.h"
 #include "app/icons/draw_icons.h"
 #include "app/status_fit.h"
 #include "run_program.h"
-#include "sim/sim_server.h"
 #include "support/engine_pages.h"
 #include "window_rig.h"
 
@@ -30,105 +29,69 @@ struct Rig : WindowRig {
     QString status() { return get<QLabel>("LabelStatus").text(); }
 };
 
-}  // namespace
-
-TEST(FrmMainWindow, ControlsCaptionsAndPositions) {
-    Rig rig;
-    FrmMain& w = *rig.window;
-    EXPECT_EQ(w.windowTitle(),
-              QStringLiteral("Quelvo关键词助手V2.3                   站长Quelvo旗下软件   "));
-    EXPECT_EQ(w.size(), QSize(767, 488));
-    EXPECT_EQ(w.minimumSize(), w.maximumSize());
-
-    struct Expect {
-        const char* name;
-        const char* parent;
-        QRect px;
-        const char* text;
-    };
-    const Expect table[] = {
-        {"Frame1", "FrmMain", {8, 88, 249, 377}, ""},
-        {"Frame2", "Frame1", {8, 16, 233, 49}, "关键词查询结果来源"},
-        {"Option1", "Frame2", {8, 24, 49, 15}, "百度"},
-        {"Option2", "Frame2", {88, 24, 49, 15}, "谷歌"},
-        {"Option3", "Frame2", {168, 24, 49, 15}, "淘宝"},
-        {"Label(0)", "Frame1", {10, 85, 55, 14}, "关键词："},
-        {"TxtKey", "Frame1", {64, 80, 177, 23}, ""},
-        {"CmdStart", "Frame1", {64, 112, 81, 23}, "开始挖掘"},
-        {"CmdStop", "Frame1", {160, 112, 81, 23}, "停止挖掘"},
-        {"Check1", "Frame1", {64, 144, 121, 17}, "结果中包含关键词"},
-        {"Label(1)", "Frame1", {8, 184, 87, 14}, "结果保存路径："},
-        {"TxtFile", "Frame1", {8, 200, 201, 20}, ""},
-        {"CmdFile", "Frame1", {208, 200, 33, 20}, "..."},
-        {"Label3", "Frame1", {32, 328, 177, 19}, "体验功能更强大的站长Quelvo6"},
-        {"Frame(1)", "FrmMain", {264, 88, 497, 329}, "所获取的结果"},
-        {"List1", "Frame(1)", {8, 16, 481, 280}, ""},
-        {"CmdClear", "Frame(1)", {8, 304, 73, 19}, "清除数据"},
-        {"Label1", "Frame(1)", {352, 312, 137, 14}, "提示：双击查看详细结果"},
-        {"Frame(0)", "FrmMain", {264, 424, 497, 41}, "查询状态"},
-        {"LabelStatus", "Frame(0)", {8, 16, 401, 17}, ""},
-        {"Label2", "FrmMain", {16, 475, 121, 14}, "检查更新"},
-        {"Labelfeedback", "FrmMain", {633, 475, 49, 15}, "反馈意见"},
-        {"Labelhome", "FrmMain", {713, 475, 49, 15}, "官方网站"},
-        {"WebBrowser1", "FrmMain", {-2, -2, 769, 81}, ""},
-    };
-    for (const Expect& e : table) {
-        QWidget* c = w.findChild<QWidget*>(QString::fromUtf8(e.name));
-        ASSERT_NE(c, nullptr) << e.name;
-        EXPECT_EQ(c->parentWidget()->objectName(), QString::fromUtf8(e.parent)) << e.name;
-        EXPECT_EQ(c->geometry(), e.px) << e.name;
-        QString text;
-        if (auto* b = qobject_cast<QAbstractButton*>(c)) text = b->text();
-        if (auto* l = qobject_cast<QLabel*>(c)) text = l->text();
-        if (auto* g = qobject_cast<QGroupBox*>(c)) text = g->title();
-        if (auto* t = qobject_cast<QLineEdit*>(c)) text = t->text();
-        EXPECT_EQ(text, QString::fromUtf8(e.text)) << e.name;
-    }
-    EXPECT_TRUE(rig.get<QRadioButton>("Option1").isChecked());
-    EXPECT_FALSE(rig.get<QCheckBox>("Check1").isChecked());
-    EXPECT_EQ(rig.get<QLineEdit>("TxtKey").font().family(), QStringLiteral("微软雅黑"));
-    EXPECT_TRUE(rig.get<QLabel>("LabelStatus").styleSheet().contains("red"));
-    EXPECT_TRUE(rig.get<QLabel>("Label3").styleSheet().contains("red"));
-    EXPECT_EQ(rig.get<QLabel>("Label2").cursor().shape(), Qt::PointingHandCursor);
-    EXPECT_FALSE(rig.get<QWidget>("ucAniGIF3").isVisible());
-    // Storage boxes lie right of the client area, where nobody sees them, and out of the
-    // keyboard's reach, where nobody types into them.
-    for (const char* hidden : {"Text1(0)", "Text1(1)", "Text1(2)", "Text1(3)", "Text2"}) {
-        EXPECT_GE(rig.get<QLineEdit>(hidden).x(), w.width()) << hidden;
-        EXPECT_EQ(rig.get<QLineEdit>(hidden).focusPolicy(), Qt::NoFocus) << hidden;
-    }
-    // A keyword that looks like markup shows as typed.
-    for (QLabel* label : w.findChildren<QLabel*>())
-        EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
-    EXPECT_EQ(rig.get<QLineEdit>("Text2").text(),
-              QStringLiteral("<li><a trace=\"relatedSearch\" href="));
+// Pixels that differ by more than a rounding step in any channel.
+int DifferentPixels(const QImage& a, const QImage& b) {
+    int different = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            different += std::abs(qRed(p) - qRed(q)) > 8 || std::abs(qGreen(p) - qGreen(q)) > 8 ||
+                         std::abs(qBlue(p) - qBlue(q)) > 8;
+        }
+    return different;
 }
 
-// The animations come from the design data built into the program: each shows its first frame at
-// its place, over the window's background; the busy one is hidden until an update check.
-// Each animation shows its first frame at its place; every frame is a picture of its own, and
-// nothing of the 16 x 16 ones (the house's smoke above all) runs into their top row or sides.
-TEST(FrmMainWindow, AnimationsShowTheirFirstFramesAllFramesDifferAndStayInside) {
+}  // namespace
+
+// The window as a user first sees it: every control's place, size, caption and state, the first
+// frames of the animations. The banner loads on its own time, so it is painted over. After a
+// layout change made on purpose, scripts/window-golden draws the picture again.
+TEST(FrmMainWindow, LooksAsItsPicture) {
+    ASSERT_TRUE(QFontDatabase::families().contains(QStringLiteral("WenQuanYi Micro Hei")))
+        << "the picture is drawn in fonts-wqy-microhei (scripts/setup installs it)";
     Rig rig;
-    // Grabbed before the event loop has run, so before any animation has moved on.
-    const QImage window = Shown(*rig.window);
-    const struct {
-        const char* name;
-        icons::Animation a;
-    } cases[] = {{"ucAniGIF1", icons::FeedbackBubble()},
-                 {"ucAniGIF2", icons::HomeHouse()},
-                 {"ucAniGIF3", icons::BusySpinner()}};
-    for (const auto& [name, a] : cases) {
-        QWidget& gif = rig.get<QWidget>(name);
-        const QImage expected = FrameOver(a, 0, gif.palette().color(QPalette::Window));
-        EXPECT_EQ(gif.isVisible() ? window.copy(gif.geometry()) : Shown(gif), expected) << name;
+    FrmMain& w = *rig.window;
+    // Grabbed before the event loop has run: no animation has moved on, no caret blinks yet.
+    QImage shown = Shown(w);
+    QPainter(&shown).fillRect(rig.get<QWidget>("WebBrowser1").geometry(), Qt::magenta);
+    if (qEnvironmentVariableIsSet("QUELVO_WRITE_GOLDEN")) {
+        ASSERT_TRUE(shown.save(QStringLiteral(QUELVO_WINDOW_GOLDEN)));
+        GTEST_SKIP() << "wrote " << QUELVO_WINDOW_GOLDEN;
+    }
+    const QImage golden =
+        QImage(QStringLiteral(QUELVO_WINDOW_GOLDEN)).convertToFormat(shown.format());
+    const int different = shown.size() == golden.size() ? DifferentPixels(shown, golden) : -1;
+    if (different != 0) shown.save(QStringLiteral("frm_main.actual.png"));
+    EXPECT_EQ(different, 0) << "(-1: another size, or no picture) see frm_main.actual.png in the "
+                               "test's folder";
+
+    // What the picture cannot show: the title, a fixed size, the keyword box's font, the status
+    // line's colour, the link cursor, storage out of Tab's reach, markup shown as typed.
+    EXPECT_EQ(w.windowTitle(),
+              QStringLiteral("Quelvo关键词助手V2.3                   站长Quelvo旗下软件   "));
+    EXPECT_EQ(w.minimumSize(), w.maximumSize());
+    EXPECT_EQ(rig.get<QLineEdit>("TxtKey").font().family(), QStringLiteral("微软雅黑"));
+    EXPECT_TRUE(rig.get<QLabel>("LabelStatus").styleSheet().contains("red"));
+    EXPECT_EQ(rig.get<QLabel>("Label2").cursor().shape(), Qt::PointingHandCursor);
+    for (const char* hidden : {"Text1(0)", "Text1(1)", "Text1(2)", "Text1(3)", "Text2"})
+        EXPECT_EQ(rig.get<QLineEdit>(hidden).focusPolicy(), Qt::NoFocus) << hidden;
+    for (QLabel* label : w.findChildren<QLabel*>())
+        EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
+}
+
+// Every frame is a picture of its own, and nothing of the 16 x 16 ones (the house's smoke above
+// all) runs into their top row or sides.
+TEST(DrawnAnimations, AllFramesDifferAndStayInside) {
+    for (const icons::Animation& a :
+         {icons::FeedbackBubble(), icons::HomeHouse(), icons::BusySpinner()}) {
         std::set<std::vector<std::uint32_t>> distinct;
         for (const icons::Frame& f : a.frames) {
             distinct.insert(f.argb);
             for (int k = 0; k < 16 && a.width == 16; ++k)
-                EXPECT_EQ(f.argb[k] | f.argb[k * 16] | f.argb[k * 16 + 15], 0u) << name << k;
+                EXPECT_EQ(f.argb[k] | f.argb[k * 16] | f.argb[k * 16 + 15], 0u) << a.width << k;
         }
-        EXPECT_EQ(distinct.size(), a.frames.size()) << name;
+        EXPECT_EQ(distinct.size(), a.frames.size()) << a.width;
     }
 }
 
@@ -159,57 +122,44 @@ TEST(FrmMainRun, EmptyKeywordIsAnsweredByTheMessageOnly) {
     EXPECT_TRUE(rig.get<QPushButton>("CmdStart").isEnabled());
 }
 
-TEST(FrmMainRun, TrimmedSourceThenBreadthFirstWithStatusWhileFetchingAndAnEndThatSaysWhy) {
+// The run's order and rules are its own tests'; here the window shows its progress, holds Start
+// while it goes, and ends with a line that says why it is incomplete.
+TEST(FrmMainRun, ProgressWhileFetchingAndAnEndThatSaysWhy) {
     Rig rig;
-    rig.server.setPage(sim::Engine::Baidu, "A", BaiduPage({"B", "C", "A"}));
-    rig.server.setPage(sim::Engine::Baidu, "B", BaiduPage({"C"}));
-    rig.server.setFaultFor("C", sim::Fault::Oversize);
+    rig.server.setPage(sim::Engine::Baidu, "A", BaiduPage({"B"}));
+    rig.server.setFaultFor("B", sim::Fault::Oversize);
     QStringList statusAtRequest;
     QList<bool> startEnabledAtRequest;
     QObject::connect(&rig.server, &sim::SimServer::engineRequestReceived, rig.window.get(), [&] {
         statusAtRequest << rig.status();
         startEnabledAtRequest << rig.get<QPushButton>("CmdStart").isEnabled();
     });
-    QTest::keyClicks(&rig.get<QLineEdit>("TxtKey"), "  A  ");
-    rig.click("CmdStart");
-
-    QStringList keywords;
-    for (const auto& r : rig.server.requests()) keywords << r.keyword;
-    EXPECT_EQ(keywords, (QStringList{"A", "B", "C"}));
-    EXPECT_EQ(statusAtRequest, (QStringList{"", "当前正在挖掘 [ B ] 相关长尾词.....已挖掘： 3条",
-                                            "当前正在挖掘 [ C ] 相关长尾词.....已挖掘： 3条"}));
-    EXPECT_EQ(startEnabledAtRequest, (QList<bool>{false, false, false}));
-    // C's page could not be fetched: the run is not told as complete, the line says why (in full,
-    // or in its tool tip when the label is too narrow) and keeps its count.
+    rig.mine("A");
+    EXPECT_EQ(statusAtRequest, (QStringList{"", "当前正在挖掘 [ B ] 相关长尾词.....已挖掘： 2条"}));
+    EXPECT_EQ(startEnabledAtRequest, (QList<bool>{false, false}));
+    // The line says why in full, or in its tool tip when the label is too narrow, and keeps its
+    // count.
     const QString tip = rig.get<QLabel>("LabelStatus").toolTip();
     EXPECT_EQ(tip.isEmpty() ? rig.status() : tip,
-              QStringLiteral("挖掘未完成：1个页面未能获取（页面过大1个）。共挖掘长尾词3条"));
-    EXPECT_TRUE(rig.status().endsWith(QStringLiteral("。共挖掘长尾词3条")));
+              QStringLiteral("挖掘未完成：1个页面未能获取（页面过大1个）。共挖掘长尾词2条"));
+    EXPECT_TRUE(rig.status().endsWith(QStringLiteral("。共挖掘长尾词2条")));
     EXPECT_TRUE(rig.get<QPushButton>("CmdStart").isEnabled());
-    const QListWidget& list = rig.get<QListWidget>("List1");
-    ASSERT_EQ(list.count(), 3);
-    EXPECT_EQ(list.item(0)->text(), "A");
+    EXPECT_EQ(rig.get<QListWidget>("List1").count(), 2);
 }
 
-TEST(FrmMainRun, StopAndEngineSwitchDuringAFetch) {
+TEST(FrmMainRun, StopDuringAFetchFreesStartAtOnce) {
     Rig rig;
     rig.server.setPage(sim::Engine::Baidu, "A", BaiduPage({"B"}));
-    rig.server.setPage(sim::Engine::Taobao, "B",
-                       "<li><a trace=\"relatedSearch\" href=\"/x\">C</a></li>"
-                       "<li><a trace=\"relatedSearch\" href=\"/x\">D</a></li>");
-    rig.onRequest("A", [&] { rig.get<QRadioButton>("Option3").click(); });
+    rig.server.setPage(sim::Engine::Baidu, "B", BaiduPage({"C"}));
     bool enabledRightAfterStop = false;
     rig.onRequest("B", [&] {
         rig.click("CmdStop");
         enabledRightAfterStop = rig.get<QPushButton>("CmdStart").isEnabled();
     });
     rig.mine("A");
-    ASSERT_EQ(rig.server.requests().size(), 2);
-    EXPECT_EQ(rig.server.requests().at(0).engine, sim::Engine::Baidu);
-    EXPECT_EQ(rig.server.requests().at(1).engine, sim::Engine::Taobao);
     EXPECT_TRUE(enabledRightAfterStop);
-    EXPECT_EQ(rig.window->Results().entries(), (QStringList{"A", "B", "C", "D"}));
-    EXPECT_EQ(rig.status(), QStringLiteral("恭喜！全部挖掘完成。共挖掘长尾词4条"));
+    EXPECT_EQ(rig.server.requests().size(), 2);
+    EXPECT_EQ(rig.status(), QStringLiteral("恭喜！全部挖掘完成。共挖掘长尾词3条"));
 }
 
 TEST(FrmMainRun, ClosingDuringAFetchEndsWithoutWritingOrHanging) {
@@ -220,11 +170,9 @@ TEST(FrmMainRun, ClosingDuringAFetchEndsWithoutWritingOrHanging) {
     rig.onRequest("B",
                   [&] { QTimer::singleShot(0, rig.window.get(), [&] { rig.window->close(); }); });
     QSignalSpy unloaded(rig.window.get(), &FrmMain::unloaded);
-    rig.get<QLineEdit>("TxtKey").setText("A");
     rig.get<QLineEdit>("TxtFile").setText(dir.path());
-    rig.click("CmdStart");  // returns once the window has closed
+    rig.mine("A");  // returns once the window has closed
     EXPECT_EQ(unloaded.count(), 1);
-    EXPECT_FALSE(rig.window->Run().Running());
     EXPECT_EQ(rig.window->Http().Outstanding(), 0);
     QFile file(dir.filePath("长尾关键词：A.txt"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -243,7 +191,6 @@ TEST(FrmMainRun, TheEnginesFileIsUsedOrShownAsRefused) {
     {
         Rig rig({}, useFile);
         EXPECT_TRUE(rig.dialogs.messages.isEmpty());
-        EXPECT_EQ(rig.get<QLineEdit>("Text2").text(), QStringLiteral("<li class=\"rs\"><a href="));
         rig.server.setPage(sim::Engine::Taobao, "A", "<li class=\"rs\"><a href=\"/x\">B</a></li>");
         rig.get<QRadioButton>("Option3").click();
         rig.mine("A");

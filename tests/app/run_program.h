@@ -12,15 +12,18 @@
 
 #include "app/command_line.h"
 
-struct Outcome {
-    int exitCode;  // -1 when the program crashed or did not end
+// What a program, or a command of it run in-process, printed, and its exit status.
+struct Ran {
+    int status = -1;  // -1 when the program crashed or did not end
     QByteArray out;
     QByteArray err;
+    QList<QByteArray> errLines() const { return err.trimmed().split('\n'); }
+    bool says(const QByteArray& line) const { return errLines().contains(line); }
 };
 
 // Runs a program as a user on a machine without a display would: no display, no platform chosen
 // for Qt, no XDG_RUNTIME_DIR (which makes Qt complain when something asks for it).
-inline Outcome RunBare(const QString& program, const QStringList& args) {
+inline Ran RunBare(const QString& program, const QStringList& args) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"})
         env.remove(QString::fromLatin1(name));
@@ -32,21 +35,11 @@ inline Outcome RunBare(const QString& program, const QStringList& args) {
             p.readAllStandardOutput(), p.readAllStandardError()};
 }
 
-// What a command of the program run in-process printed, and its exit status.
-struct Ran {
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-    QList<QByteArray> errLines() const { return err.trimmed().split('\n'); }
-    bool says(const QByteArray& line) const { return errLines().contains(line); }
-};
-
 inline QByteArray ReadBack(std::FILE* f) {
     std::rewind(f);
-    QByteArray bytes;
-    char buf[4096];
-    for (size_t n; (n = std::fread(buf, 1, sizeof buf, f)) > 0;)
-        bytes.append(buf, static_cast<qsizetype>(n));
+    QFile file;
+    const QByteArray bytes = file.open(f, QIODevice::ReadOnly) ? file.readAll() : "<unread>";
+    file.close();
     std::fclose(f);
     return bytes;
 }

@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "notice/frm_tip.h"
+#include "notice/popup_placement.h"
 #include "support/wait_until.h"
 
 namespace {
-
-using notice::FrmTip;
 
 struct Layout {
     const char* name;
@@ -24,53 +23,44 @@ const Layout kLayouts[] = {
     {"BottomOffsetScreen", {1920, 100, 1024, 768}, {1920, 100, 1024, 720}, 820},
 };
 
-notice::ScreenMetricsSource Metrics(const Layout& layout) {
-    return [layout] { return notice::ScreenMetrics{layout.screen, layout.workArea, 15, 15}; };
+notice::ScreenMetrics Metrics(const Layout& layout) {
+    return {layout.screen, layout.workArea, 15, 15};
 }
 
-class FrmTipPlacement : public ::testing::TestWithParam<Layout> {};
+class PopupPlacement : public ::testing::TestWithParam<Layout> {};
 
-INSTANTIATE_TEST_SUITE_P(Taskbars, FrmTipPlacement, ::testing::ValuesIn(kLayouts),
+INSTANTIATE_TEST_SUITE_P(Taskbars, PopupPlacement, ::testing::ValuesIn(kLayouts),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_P(FrmTipPlacement, RisesFromBelowTheScreenAndRestsAboveTheTaskbar) {
+// In twips: flush right and one window height below the screen, then 50 a tick, still below the
+// screen's bottom, until the tick that brings the bottom up to it, which is the last.
+TEST_P(PopupPlacement, RisesFromBelowTheScreenAndRestsAboveTheTaskbar) {
     const Layout layout = GetParam();
-    const int right = layout.screen.x() + layout.screen.width();
-    const int bottom = layout.screen.y() + layout.screen.height();
-    FrmTip tip(Metrics(layout));
-
-    // Loaded, not yet shown: flush right, one window height below the screen's bottom edge.
-    ASSERT_EQ(tip.frameGeometry().size(), QSize(262, 199));
-    EXPECT_EQ(tip.frameGeometry().topLeft(), QPoint(right - 262, bottom + 199));
-    const int startTwips = (bottom + 199) * 15;
-
-    // Shown, the window gains its frame, which the client area makes room for: the outer size
-    // stays the design's. The slide is stepped by hand so that every position can be seen.
-    tip.show();
-    const QSize outer = tip.frameGeometry().size();
-    EXPECT_EQ(outer, QSize(262, 199));
-    int ticks = 0;
-    while (tip.timer1().isActive() && ticks < 1000) {
-        tip.Timer1_Timer();
-        ++ticks;
-        const QRect frame = tip.frameGeometry();
-        EXPECT_EQ(frame.x() + frame.width(), right) << "tick " << ticks;
-        if (tip.timer1().isActive()) {
-            // Still rising: 50 twips a tick at the nearest pixel, the bottom below the screen.
-            EXPECT_EQ(frame.top(), qRound((startTwips - 50 * ticks) / 15.0)) << "tick " << ticks;
-            EXPECT_GT(frame.y() + frame.height(), bottom) << "tick " << ticks;
-        }
+    const QSize size(262 * 15, 199 * 15);
+    const int left = (layout.screen.x() + layout.screen.width() - 262) * 15;
+    const int bottom = (layout.screen.y() + layout.screen.height()) * 15;
+    notice::RiseStep step{notice::BelowScreen(Metrics(layout), size)};
+    EXPECT_EQ(step.position, (notice::TwipsPoint{left, bottom + size.height()}));
+    for (int ticks = 0; !step.resting && ticks < 1000; ++ticks) {
+        const int raised = step.position.top - 50;
+        step = notice::Rise(Metrics(layout), size, step.position.top);
+        EXPECT_EQ(step.position.left, left);
+        EXPECT_EQ(step.resting, raised + size.height() <= bottom) << raised;
+        EXPECT_EQ(step.position.top, step.resting ? step.position.top : raised);
     }
-    // The tick that brings the bottom up to the screen's bottom is the last one.
-    EXPECT_EQ(ticks, (startTwips - (bottom - outer.height()) * 15 + 49) / 50);
-    EXPECT_EQ(tip.frameGeometry().y() + outer.height(), layout.restBottom);
-    EXPECT_EQ(tip.frameGeometry().size(), QSize(262, 199));
+    EXPECT_EQ(step.position.top + size.height(), layout.restBottom * 15);
 }
 
-TEST(FrmTipPlacementTimer, ItsOwnTimerEndsTheSlide) {
-    FrmTip tip(Metrics(kLayouts[0]));
+// The window follows by its own timer, at the nearest pixel, and keeps the design's outer size.
+TEST(FrmTipPlacement, ItsTimerSlidesItToRest) {
+    notice::FrmTip tip([] { return Metrics(kLayouts[3]); });
+    const QRect below(1920 + 1024 - 262, 868 + 199, 262, 199);
+    EXPECT_EQ(tip.frameGeometry(), below);
     tip.show();
+    tip.Timer1_Timer();
+    EXPECT_EQ(tip.frameGeometry().top(), qRound((below.top() * 15 - 50) / 15.0));
     EXPECT_TRUE(WaitUntil([&] { return !tip.timer1().isActive(); }));
+    EXPECT_EQ(tip.frameGeometry(), QRect(below.left(), 820 - 199, 262, 199));
 }
 
 }  // namespace

@@ -19,10 +19,9 @@ TEST(FrmTip, ClosingFadesThroughTwentyFiveStepsFiftyMsApart) {
     tip.setFadePause([&](int ms) { steps.emplace_back(qRound(tip.windowOpacity() * 255), ms); });
     tip.show();
     EXPECT_TRUE(tip.close());
-    ASSERT_EQ(steps.size(), 25u);
-    for (size_t i = 0; i < steps.size(); ++i) {
-        EXPECT_EQ(steps[i], std::make_pair(255 - 10 * static_cast<int>(i), 50)) << "step " << i;
-    }
+    std::vector<std::pair<int, int>> expected;
+    for (int i = 0; i < 25; ++i) expected.emplace_back(255 - 10 * i, 50);
+    EXPECT_EQ(steps, expected);
     EXPECT_FALSE(tip.isVisible());
 }
 
