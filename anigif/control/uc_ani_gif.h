@@ -20,7 +20,7 @@
 
 namespace anigif {
 
-enum class ActionCommand : std::int32_t;
+enum class ActionCommand : std::int32_t;  // SetAction's commands, with the player's state
 
 // The animated-GIF control: loads a GIF from a file, memory or a remote address, builds its frames
 // into the strip, and plays them through its host's timer.
