@@ -18,7 +18,7 @@ cmake --build "$tmp/player" >"$tmp/log" || fail "player build: $(cat "$tmp/log")
 export PKG_CONFIG_PATH
 PKG_CONFIG_PATH=$(dirname "$(find "$tmp/usr" -name anigif-core.pc)")
 [ "$(pkg-config --modversion anigif-core)" = "$version" ] || fail "pkg-config version"
-pkg-config --exists anigif-widget || fail "anigif-widget.pc: $(pkg-config --print-errors anigif-widget)"
+pkg-config --exists --print-errors anigif-widget || fail "anigif-widget.pc does not resolve"
 read -ra flags <<<"$(pkg-config --cflags --libs anigif-core)"
 [[ ${flags[*]} != *-lQt* && ${flags[*]} != */qt6* ]] || fail "Qt in the core's flags: ${flags[*]}"
 c++ -Wall -Wextra -Werror "$src/tests/install/core_consumer.cpp" "${flags[@]}" -o "$tmp/core" ||
