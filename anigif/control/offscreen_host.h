@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "control/ani_gif_host.h"
+#include "anigif/control/ani_gif_host.h"
 
 namespace anigif {
 

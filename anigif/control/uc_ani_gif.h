@@ -4,25 +4,23 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
 
-#include "control/ani_gif_host.h"
-#include "control/array_bytes.h"
-#include "control/gif_player.h"
-#include "control/property_bag.h"
-#include "control/property_table.h"
-#include "decode/build_frames.h"
-#include "decode/gif_animation.h"
-#include "decode/gif_picture.h"
-#include "raster/surface.h"
-#include "render/compositor.h"
-#include "render/compute_scale.h"
-#include "render/gif_view.h"
+// Installed headers name each other as a user of the library does.
+#include "anigif/control/ani_gif_host.h"
+#include "anigif/control/array_bytes.h"
+#include "anigif/control/property_bag.h"
+#include "anigif/control/property_table.h"
+#include "anigif/decode/gif_picture.h"
+#include "anigif/raster/surface.h"
 
 namespace anigif {
+
+enum class ActionCommand : std::int32_t;  // SetAction's commands, with the player's state
 
 // The animated-GIF control: loads a GIF from a file, memory or a remote address, builds its frames
 // into the strip, and plays them through its host's timer.
@@ -53,52 +51,53 @@ class ucAniGIF {
     void LoadAnimatedGIF_Remote(std::string_view RemotePath);
 
     // --- Properties. ---
-    std::int32_t CurrentFrame() const { return player_.CurrentFrame; }
+    std::int32_t CurrentFrame() const;
     std::int32_t FrameCount() const;
     // Canvas size in the container's units, cut to whole numbers.
     std::int32_t ActualWidth() const;
     std::int32_t ActualHeight() const;
-    std::int32_t Loops() const { return animation_.LoopCount; }
+    std::int32_t Loops() const;
     std::int32_t LoopsRemaining() const;
     // 0 stopped, 1 playing (a timer is armed, also while frames are still being built), 2 paused.
-    std::int32_t Action() const { return static_cast<std::int32_t>(player_.Action); }
+    std::int32_t Action() const;
     // 0 stop (back to frame 1), 1 play, 2 pause, 3 next frame, 4 restart (ActionCommand); only in
     // run mode with an image loaded; other numbers do nothing. Stopping or pausing while frames are
     // still waiting to be built builds them at once, so that no frame is ever shown unbuilt.
-    void SetAction(std::int32_t command);
-    void SetLoops(std::int32_t count);
+    void SetAction(std::int32_t Act);
+    void SetLoops(std::int32_t Count);
     // 0 unscaled, 1 fit keeping proportions, 2 fill, 3 fit but never enlarge, 4 image size.
-    std::int32_t Stretch() const { return static_cast<std::int32_t>(stretch_); }
-    void SetStretch(std::int32_t mode);
-    std::int32_t MinFrameDelay() const { return minFrameDelay_; }
-    void SetMinFrameDelay(std::int32_t ms);  // clamped to 10..32700
-    std::int32_t SteppedDelay() const { return steppedDelay_; }
-    void SetSteppedDelay(std::int32_t ms);  // every frame this long; 0 (or less) for their own
+    std::int32_t Stretch() const;
+    void SetStretch(std::int32_t newScale);
+    std::int32_t MinFrameDelay() const;
+    void SetMinFrameDelay(std::int32_t Delay);  // clamped to 10..32700
+    std::int32_t SteppedDelay() const;
+    void SetSteppedDelay(
+        std::int32_t newDelay);  // every frame this long; 0 (or less) for their own
     // Bit 0 mirrors horizontally, bit 1 vertically.
-    std::int32_t Mirrored() const { return view_.MirrorMode; }
-    void SetMirrored(std::int32_t mode);
+    std::int32_t Mirrored() const;
+    void SetMirrored(std::int32_t MirrorStyle);
     // Shift of the picture in control pixels, unscaled.
-    std::int32_t OffsetX() const { return view_.OffsetX; }
-    std::int32_t OffsetY() const { return view_.OffsetY; }
-    void SetOffsetX(std::int32_t px);
-    void SetOffsetY(std::int32_t px);
+    std::int32_t OffsetX() const;
+    std::int32_t OffsetY() const;
+    void SetOffsetX(std::int32_t NewOffset);
+    void SetOffsetY(std::int32_t NewOffset);
     // Red + green * 256 + blue * 65536, or 0x800000nn for system colour nn.
-    std::uint32_t SolidBkgColor() const { return view_.SolidBkgColor; }
-    void SetSolidBkgColor(std::uint32_t color);
-    bool SolidBkgColorUsed() const { return view_.SolidBkgColorUsed; }
-    void SetSolidBkgColorUsed(bool used);
+    std::uint32_t SolidBkgColor() const;
+    void SetSolidBkgColor(std::uint32_t Color);
+    bool SolidBkgColorUsed() const;
+    void SetSolidBkgColorUsed(bool IgnoreTransparency);
     // 0 builds every frame before the first is shown; 1-3 show frame 1 at once and build the rest
     // from the timer; 2 and 3 do not start playback when building ends. Other values are ignored.
-    std::int32_t DelayAnimation() const { return delayAnimation_; }
-    void SetDelayAnimation(std::int32_t mode);
+    std::int32_t DelayAnimation() const;
+    void SetDelayAnimation(std::int32_t Mode);
 
-    bool Enabled() const { return enabled_; }
-    void SetEnabled(bool enabled);
+    bool Enabled() const;
+    void SetEnabled(bool Enable);
     // An image file's bytes (empty: none). Setting none also sets the pointer back to 0.
-    const std::vector<std::uint8_t>& MouseIcon() const { return mouseIcon_; }
-    void SetMouseIcon(std::vector<std::uint8_t> icon);
-    std::int16_t MousePointer() const { return mousePointer_; }
-    void SetMousePointer(std::int16_t pointer);
+    const std::vector<std::uint8_t>& MouseIcon() const;
+    void SetMouseIcon(std::vector<std::uint8_t> MousePic);
+    std::int16_t MousePointer() const;
+    void SetMousePointer(std::int16_t Pointer);
     // Accepted and ignored: the count comes from the image.
     void SetFrameCount(std::int32_t /*nrFrames*/) {}
     // In design mode: shows the picture's GIF (frame 1, unscaled), sizes the control to it and
@@ -177,9 +176,8 @@ class ucAniGIF {
     void ShowFrame(std::int32_t frame);
     void RepaintUnlessPlaying();
     void MarkChanged(Property p);
-    ColorTable* PaletteTable(std::int32_t frameIndex);
     bool PauseIfPlaying();
-    void Act(ActionCommand command);
+    void Perform(ActionCommand command);
     bool SetAnimationTimer(TimerMode mode);
     bool ArmFrameTimer(std::int64_t dueAtMs);
     std::int32_t FrameInterval() const;
@@ -192,25 +190,10 @@ class ucAniGIF {
     void RaiseFrameChanged(std::int32_t frame, bool viaTimer);
 
     AniGifHost& host_;
-    // The stream: kept for saving while in design mode, let go once built in run mode.
-    std::vector<std::uint8_t> gifBytes_;
-    std::optional<FrameSource> building_;  // while frames wait to be built
-    GifAnimation animation_;
-    Compositor compositor_;
-    GifView view_;
-    GifPlayer player_;
-    ColorTableCache cache_;
-    std::int32_t delayAnimation_ = SpecOf(Property::DelayAnimation).Default;
-    std::int32_t minFrameDelay_ = SpecOf(Property::MinFrameDelay).Default;
-    std::int32_t steppedDelay_ = SpecOf(Property::SteppedDelay).Default;
-    StretchMode stretch_ = static_cast<StretchMode>(SpecOf(Property::Stretch).Default);
-    bool enabled_ = SpecOf(Property::Enabled).Default != 0;
-    std::vector<std::uint8_t> mouseIcon_;
-    std::int16_t mousePointer_ = 0;
-    bool resizing_ = false;
-    bool restoring_ = false;  // settings being read back: nothing is marked changed
-    // Counts loads, so that a step can tell whether an event handler loaded something else.
-    std::uint64_t loadGeneration_ = 0;
+    // Everything else the control owns; private to its sources, so that this header needs none of
+    // the decoding and drawing headers.
+    struct State;
+    std::unique_ptr<State> state_;
 };
 
 }  // namespace anigif

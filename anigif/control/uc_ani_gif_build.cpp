@@ -2,7 +2,7 @@
 #include <limits>
 #include <new>
 
-#include "control/uc_ani_gif.h"
+#include "control/uc_ani_gif_state.h"
 #include "decode/build_frames.h"
 #include "render/compute_scale.h"
 #include "render/create_canvas.h"
@@ -13,23 +13,25 @@ namespace anigif {
 bool ucAniGIF::BuildFrames(bool& first) {
     const bool runMode = host_.IsRunMode();
     if (first) {
-        const std::optional<FirstPassPlan> plan = PlanFirstPass(animation_, *building_, !runMode);
+        const std::optional<FirstPassPlan> plan =
+            PlanFirstPass(state_->animation, *state_->building, !runMode);
         if (!plan) return false;
-        if (!BuildFirstFrame(animation_, *building_, *plan)) return false;
+        if (!BuildFirstFrame(state_->animation, *state_->building, *plan)) return false;
         // Pixels that frame 1's data never delivered let the background show, as its own
         // transparent ones do.
-        const bool withMask = plan->CanvasWithMask || animation_.Frames[0].HasTransparency == 1;
-        if (plan->CanvasNeeded &&
-            !CreateCanvas(compositor_, animation_.CanvasWidth, animation_.CanvasHeight, withMask))
+        const bool withMask =
+            plan->CanvasWithMask || state_->animation.Frames[0].HasTransparency == 1;
+        if (plan->CanvasNeeded && !CreateCanvas(state_->compositor, state_->animation.CanvasWidth,
+                                                state_->animation.CanvasHeight, withMask))
             return false;
-        MirrorBuiltFrame(animation_, 0, view_.MirrorMode);
-        player_.CurrentFrame = 1;
+        MirrorBuiltFrame(state_->animation, 0, state_->view.MirrorMode);
+        state_->player.CurrentFrame = 1;
         PixelSize size = host_.ClientSize();
-        ComputeScale(animation_, view_, stretch_, size.Width, size.Height);
+        ComputeScale(state_->animation, state_->view, state_->stretch, size.Width, size.Height);
 
-        if (runMode && delayAnimation_ != 0 && animation_.Frames.size() > 1) {
+        if (runMode && state_->delayAnimation != 0 && state_->animation.Frames.size() > 1) {
             if (SetAnimationTimer(TimerMode::Build)) {
-                player_.BuildPending = true;
+                state_->player.BuildPending = true;
                 return true;
             }
             // Without a timer the rest would never be built: build it now instead.
@@ -42,73 +44,75 @@ bool ucAniGIF::BuildFrames(bool& first) {
 
 void ucAniGIF::EndBuilding(bool startPlayback) {
     const bool runMode = host_.IsRunMode();
-    if (runMode && building_) {
-        const auto from = static_cast<std::size_t>(animation_.FramesBuilt);
-        BuildRemainingFrames(animation_, *building_);
-        for (auto i = from; i < static_cast<std::size_t>(animation_.FramesBuilt); ++i)
-            MirrorBuiltFrame(animation_, i, view_.MirrorMode);
-        if (compositor_.Canvas.Empty() && LaterFrameNeedsCanvas(animation_))
-            CreateCanvas(compositor_, animation_.CanvasWidth, animation_.CanvasHeight, true);
+    if (runMode && state_->building) {
+        const auto from = static_cast<std::size_t>(state_->animation.FramesBuilt);
+        BuildRemainingFrames(state_->animation, *state_->building);
+        for (auto i = from; i < static_cast<std::size_t>(state_->animation.FramesBuilt); ++i)
+            MirrorBuiltFrame(state_->animation, i, state_->view.MirrorMode);
+        if (state_->compositor.Canvas.Empty() && LaterFrameNeedsCanvas(state_->animation))
+            CreateCanvas(state_->compositor, state_->animation.CanvasWidth,
+                         state_->animation.CanvasHeight, true);
     }
-    building_.reset();
+    state_->building.reset();
     if (!runMode) return;
-    gifBytes_ = {};
-    player_.LoopsLeft = animation_.LoopCount;
+    state_->gifBytes = {};
+    state_->player.LoopsLeft = state_->animation.LoopCount;
     if (!startPlayback) return;
-    if (delayAnimation_ & 2) {
+    if (state_->delayAnimation & 2) {
         // A single frame is announced by its load.
-        if (animation_.Frames.size() > 1) RaiseFrameChanged(1, false);
+        if (state_->animation.Frames.size() > 1) RaiseFrameChanged(1, false);
     } else {
         SetAnimationTimer(TimerMode::Play);
     }
 }
 
 void ucAniGIF::FinishPendingBuild() {
-    if (!player_.BuildPending) return;
-    player_.BuildPending = false;
+    if (!state_->player.BuildPending) return;
+    state_->player.BuildPending = false;
     EndBuilding(false);
 }
 
 std::int32_t ucAniGIF::FrameInterval() const {
-    if (steppedDelay_ != 0) return steppedDelay_;
-    return std::max(animation_.Frames[static_cast<std::size_t>(player_.CurrentFrame - 1)].DelayMs,
-                    minFrameDelay_);
+    if (state_->steppedDelay != 0) return state_->steppedDelay;
+    return std::max(
+        state_->animation.Frames[static_cast<std::size_t>(state_->player.CurrentFrame - 1)].DelayMs,
+        state_->minFrameDelay);
 }
 
 bool ucAniGIF::SetAnimationTimer(TimerMode mode) {
     if (mode == TimerMode::Stop) {
         host_.StopTimer();
-        player_.Action = ActionState::Stopped;
+        state_->player.Action = ActionState::Stopped;
         // A command that stops the build wait still gets every frame built.
         FinishPendingBuild();
         return false;
     }
-    if (player_.Action == ActionState::Playing) return false;
-    player_.Action = ActionState::Stopped;
-    if (player_.CurrentFrame == 0 || !host_.IsRunMode()) return false;
-    if (mode == TimerMode::Play && animation_.Frames.size() <= 1) return false;
+    if (state_->player.Action == ActionState::Playing) return false;
+    state_->player.Action = ActionState::Stopped;
+    if (state_->player.CurrentFrame == 0 || !host_.IsRunMode()) return false;
+    if (mode == TimerMode::Play && state_->animation.Frames.size() <= 1) return false;
     if (mode == TimerMode::Play) return ArmFrameTimer(host_.ClockMs() + FrameInterval());
     if (!host_.StartTimer(20, [this] { OnBuildTimer(); })) return false;
-    player_.Action = ActionState::Playing;
+    state_->player.Action = ActionState::Playing;
     return true;
 }
 
 bool ucAniGIF::ArmFrameTimer(std::int64_t dueAtMs) {
     // A tick far behind (the program was held up) starts afresh instead of catching up in a burst.
     const std::int64_t now = host_.ClockMs();
-    player_.DueAtMs = std::max(dueAtMs, now);
-    const auto wait = static_cast<std::int32_t>(
-        std::min<std::int64_t>(player_.DueAtMs - now, std::numeric_limits<std::int32_t>::max()));
+    state_->player.DueAtMs = std::max(dueAtMs, now);
+    const auto wait = static_cast<std::int32_t>(std::min<std::int64_t>(
+        state_->player.DueAtMs - now, std::numeric_limits<std::int32_t>::max()));
     if (!host_.StartTimer(wait, [this] { OnFrameTimer(); })) {
-        player_.Action = ActionState::Stopped;
+        state_->player.Action = ActionState::Stopped;
         return false;
     }
-    player_.Action = ActionState::Playing;
+    state_->player.Action = ActionState::Playing;
     return true;
 }
 
 void ucAniGIF::OnBuildTimer() {
-    player_.BuildPending = false;
+    state_->player.BuildPending = false;
     SetAnimationTimer(TimerMode::Stop);
     try {
         EndBuilding(true);
@@ -121,29 +125,30 @@ void ucAniGIF::OnBuildTimer() {
 
 void ucAniGIF::OnFrameTimer() {
     host_.StopTimer();  // every tick is one-shot; re-armed below with the new frame's interval
-    const auto count = static_cast<std::int32_t>(animation_.Frames.size());
+    const auto count = static_cast<std::int32_t>(state_->animation.Frames.size());
     if (count == 0) return;
-    const std::int32_t previous = player_.CurrentFrame;
+    const std::int32_t previous = state_->player.CurrentFrame;
     const std::int32_t next = previous >= count ? 1 : previous + 1;
     bool goesOn = true;
     if (count == 1) {
-        player_.LoopsLeft = 0;
+        state_->player.LoopsLeft = 0;
         goesOn = false;
-    } else if (next == 1 && animation_.LoopCount != 0) {
-        if (player_.LoopsLeft != std::numeric_limits<std::int32_t>::min()) --player_.LoopsLeft;
-        goesOn = player_.LoopsLeft != 0;
+    } else if (next == 1 && state_->animation.LoopCount != 0) {
+        if (state_->player.LoopsLeft != std::numeric_limits<std::int32_t>::min())
+            --state_->player.LoopsLeft;
+        goesOn = state_->player.LoopsLeft != 0;
     }
-    if (!goesOn) player_.Action = ActionState::Stopped;
+    if (!goesOn) state_->player.Action = ActionState::Stopped;
 
     // The next frame is due its interval after this one was, not after this one is painted.
-    const std::int64_t shownAt = player_.DueAtMs;
-    const std::uint64_t generation = loadGeneration_;
+    const std::int64_t shownAt = state_->player.DueAtMs;
+    const std::uint64_t generation = state_->loadGeneration;
     ShowFrame(next);
     RaiseFrameChanged(previous, true);
-    if (generation != loadGeneration_) return;                     // a handler loaded another image
-    if (goesOn && player_.Action != ActionState::Playing) return;  // ...or stopped or paused
+    if (generation != state_->loadGeneration) return;  // a handler loaded another image
+    if (goesOn && state_->player.Action != ActionState::Playing) return;  // ...or stopped or paused
     if (goesOn) {
-        player_.Action = ActionState::Stopped;
+        state_->player.Action = ActionState::Stopped;
         ArmFrameTimer(shownAt + FrameInterval());
     } else if (LoopsEnded) {
         LoopsEnded();

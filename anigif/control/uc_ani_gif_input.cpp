@@ -1,6 +1,6 @@
 #include <cmath>
 
-#include "control/uc_ani_gif.h"
+#include "control/uc_ani_gif_state.h"
 
 namespace anigif {
 

@@ -2,7 +2,7 @@
 #include <new>
 
 #include "control/read_whole_file.h"
-#include "control/uc_ani_gif.h"
+#include "control/uc_ani_gif_state.h"
 #include "decode/parse_gif_stream.h"
 
 namespace anigif {
@@ -15,7 +15,8 @@ bool ucAniGIF::LoadFromBytes(std::span<const std::byte> bytes) {
     const auto* first = reinterpret_cast<const std::uint8_t*>(bytes.data());
     // Built at once in run mode, the frames need the caller's bytes only during this call: no
     // copy. Otherwise they are kept, for the frames built later or for saving.
-    if (host_.IsRunMode() && delayAnimation_ == 0) return FinishLoad({}, {first, bytes.size()});
+    if (host_.IsRunMode() && state_->delayAnimation == 0)
+        return FinishLoad({}, {first, bytes.size()});
     std::vector<std::uint8_t> copy;
     try {
         copy.assign(first, first + bytes.size());

@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "control/uc_ani_gif.h"
+#include "control/uc_ani_gif_state.h"
 
 namespace anigif {
 
@@ -46,10 +46,10 @@ std::int64_t ReadValue(const PropertyBag& bag, Property p, std::int64_t fallback
 void ucAniGIF::WriteProperties(PropertyBag& bag) const {
     // The image always, even empty; the rest only when not at its default.
 #define ANIGIF_WRITE_VALUE(Name, ...) WriteValue(bag, Property::Name, Name());
-#define ANIGIF_WRITE_BYTES(Name, Mark, Key)                                          \
-    bag.Write(Key, Property::Name == Property::AnimatedGIF ? gifBytes_ : mouseIcon_, \
-              Property::Name == Property::AnimatedGIF                                \
-                  ? std::nullopt                                                     \
+#define ANIGIF_WRITE_BYTES(Name, Mark, Key)                                                        \
+    bag.Write(Key, Property::Name == Property::AnimatedGIF ? state_->gifBytes : state_->mouseIcon, \
+              Property::Name == Property::AnimatedGIF                                              \
+                  ? std::nullopt                                                                   \
                   : std::optional<PropertyBag::Value>(Bytes{}));
     ANIGIF_PROPERTY_TABLE(ANIGIF_WRITE_VALUE, ANIGIF_WRITE_BYTES)
 #undef ANIGIF_WRITE_VALUE
@@ -57,10 +57,10 @@ void ucAniGIF::WriteProperties(PropertyBag& bag) const {
 }
 
 void ucAniGIF::ReadProperties(const PropertyBag& bag) {
-    Bytes image = bag.Read(SpecOf(Property::AnimatedGIF).Key, gifBytes_);
+    Bytes image = bag.Read(SpecOf(Property::AnimatedGIF).Key, state_->gifBytes);
     // Restoring marks nothing: the store already holds these. The loop count comes with the
     // image, below; the icon goes before the pointer, which an empty icon resets.
-    restoring_ = true;
+    state_->restoring = true;
     SetMouseIcon(bag.Read(SpecOf(Property::MouseIcon).Key, Bytes{}));
 #define ANIGIF_READ_VALUE(Name, Type, ...) \
     if (Property::Name != Property::Loops) \
@@ -70,13 +70,13 @@ void ucAniGIF::ReadProperties(const PropertyBag& bag) {
     ANIGIF_PROPERTY_TABLE(ANIGIF_READ_VALUE, ANIGIF_READ_BYTES)
 #undef ANIGIF_READ_VALUE
 #undef ANIGIF_READ_BYTES
-    restoring_ = false;
+    state_->restoring = false;
 
     if (LoadGifStream(std::move(image)) == 0) return;
     // A count of 0 was not written: the file's own count, just parsed, comes back.
-    animation_.LoopCount =
-        static_cast<std::int32_t>(ReadValue(bag, Property::Loops, animation_.LoopCount));
-    player_.LoopsLeft = animation_.LoopCount;
+    state_->animation.LoopCount =
+        static_cast<std::int32_t>(ReadValue(bag, Property::Loops, state_->animation.LoopCount));
+    state_->player.LoopsLeft = state_->animation.LoopCount;
 }
 
 void ucAniGIF::SetAnimatedGIF(const std::optional<GifPicture>& aGif) {
@@ -84,32 +84,32 @@ void ucAniGIF::SetAnimatedGIF(const std::optional<GifPicture>& aGif) {
     if (!aGif) {
         FailLoad();
     } else if (LoadGifStream(aGif->Bytes) > 0) {
-        const StretchMode kept = stretch_;
-        stretch_ = StretchMode::Exact;  // the control takes the image's size
+        const StretchMode kept = state_->stretch;
+        state_->stretch = StretchMode::Exact;  // the control takes the image's size
         UserControl_Resize();
-        stretch_ = kept;
-        view_.ScaleFactorX = view_.ScaleFactorY = 1.0f;
+        state_->stretch = kept;
+        state_->view.ScaleFactorX = state_->view.ScaleFactorY = 1.0f;
     }
     host_.Repaint();
     MarkChanged(Property::AnimatedGIF);
 }
 
-void ucAniGIF::SetEnabled(bool enabled) {
-    enabled_ = enabled;
-    host_.ApplyEnabled(enabled);
+void ucAniGIF::SetEnabled(bool Enable) {
+    state_->enabled = Enable;
+    host_.ApplyEnabled(Enable);
     MarkChanged(Property::Enabled);
 }
 
-void ucAniGIF::SetMouseIcon(std::vector<std::uint8_t> icon) {
-    mouseIcon_ = std::move(icon);
-    if (mouseIcon_.empty()) mousePointer_ = 0;
-    host_.ApplyCursor(mousePointer_, mouseIcon_);
+void ucAniGIF::SetMouseIcon(std::vector<std::uint8_t> MousePic) {
+    state_->mouseIcon = std::move(MousePic);
+    if (state_->mouseIcon.empty()) state_->mousePointer = 0;
+    host_.ApplyCursor(state_->mousePointer, state_->mouseIcon);
     MarkChanged(Property::MouseIcon);
 }
 
-void ucAniGIF::SetMousePointer(std::int16_t pointer) {
-    mousePointer_ = pointer;
-    host_.ApplyCursor(mousePointer_, mouseIcon_);
+void ucAniGIF::SetMousePointer(std::int16_t Pointer) {
+    state_->mousePointer = Pointer;
+    host_.ApplyCursor(state_->mousePointer, state_->mouseIcon);
 }
 
 }  // namespace anigif

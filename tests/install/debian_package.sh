@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the Debian package from the build tree and holds it to what a user's apt needs: runtime
-# dependencies only, no lintian errors, and programs that mine once unpacked. Skips (77) on a
-# machine without the packaging tools.
+# Builds the Debian packages from the build tree and holds the program's to what a user's apt
+# needs: runtime dependencies only, and programs that mine once unpacked; the control's headers go
+# to libanigif-dev alone. Both free of lintian errors and warnings. Skips (77) on a machine
+# without the packaging tools.
 # Usage: debian_package.sh BUILD_DIR EXPECTED_LIST
 set -euo pipefail
 build=$1 expected=$2
@@ -22,9 +23,12 @@ for needed in libqt6webenginewidgets6 qt6-qpa-plugins fonts-wqy-microhei qt6-tra
 done
 [[ $depends != *-dev* ]] || fail "a -dev package in Depends"
 [[ $depends != *libgif* ]] || fail "giflib in Depends: the program decodes GIF itself"
-dpkg-deb -c "$deb" | grep -q ' ./usr/share/quelvo/skinh.she$' || fail "no skin in the package"
+files=$(dpkg-deb -c "$deb")
+grep -q ' ./usr/share/quelvo/skinh.she$' <<<"$files" || fail "no skin in the package"
+! grep -q ' ./usr/include/' <<<"$files" || fail "headers in the program's package"
+dev=$(ls "$out"/libanigif-dev_*.deb)
+grep -q ' ./usr/include/anigif/control/uc_ani_gif.h$' <<<"$(dpkg-deb -c "$dev")" || fail "no headers in $dev"
 
-# Errors fail the test; warnings are shown.
-lintian --fail-on error --tag-display-limit 0 "$deb"
+lintian --fail-on error,warning --tag-display-limit 0 "$deb" "$dev"
 # The package's stripped programs run as the build's do.
 bash "$(dirname "$0")/installed_mine.sh" "$deb" "$expected"

@@ -8,8 +8,8 @@
 
 #include <functional>
 
-#include "control/property_table.h"
-#include "control/uc_ani_gif.h"
+#include "anigif/control/property_table.h"
+#include "anigif/control/uc_ani_gif.h"
 
 class QNetworkReply;
 

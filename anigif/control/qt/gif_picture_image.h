@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "decode/gif_picture.h"
+#include "anigif/decode/gif_picture.h"
 
 namespace anigif {
 
