@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <type_traits>
 
 #include "control/help_text.h"
 #include "control/property_table.h"
@@ -16,14 +17,18 @@ class QNetworkReply;
 
 namespace anigif {
 
+// A property's value as Qt carries it: form designers edit int, not short.
+template <class T>
+using QtValue = std::conditional_t<std::is_same_v<T, std::int16_t>, int, T>;
+
 // The control's value properties as Qt properties of the widget, from its property table.
-#define ANIGIF_QT_PROPERTY(Name, Type, ...)         \
-    Q_PROPERTY(Type Name READ Name WRITE Set##Name) \
-  public:                                           \
-    Type Name() const { return control_.Name(); }   \
-    void Set##Name(Type value) {                    \
-        control_.Set##Name(value);                  \
-        Assigned(Property::Name);                   \
+#define ANIGIF_QT_PROPERTY(Name, Type, ...)                          \
+    Q_PROPERTY(anigif::QtValue<Type> Name READ Name WRITE Set##Name) \
+  public:                                                            \
+    QtValue<Type> Name() const { return control_.Name(); }           \
+    void Set##Name(QtValue<Type> value) {                            \
+        control_.Set##Name(static_cast<Type>(value));                \
+        Assigned(Property::Name);                                    \
     }
 #define ANIGIF_QT_NO_PROPERTY(...)
 // What the control reports, for form loaders and scripts; no form keeps these.
