@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -12,8 +11,11 @@
 #include <memory>
 #include <vector>
 
+#include "control/qt/ani_gif_widget.h"
 #include "support/wait_until.h"
+#include "ui_animation.h"
 
+namespace anigif {
 namespace {
 
 // The plugin under test: the build's, or the copy named by ANIGIF_DESIGNER_PLUGIN.
@@ -22,7 +24,8 @@ QString PluginFile() {
     return chosen.isEmpty() ? QStringLiteral(ANIGIF_DESIGNER_PLUGIN) : chosen;
 }
 
-const QString kGifs = QStringLiteral(ANIGIF_FIXTURES_DIR);
+// The form's image, built into the tests as a resource.
+const QString kGif = QStringLiteral(":/gifs/im_interlaced_local.gif");
 
 // The widget comes from the plugin's own copy of the class, so it is reached through its
 // meta-object only; this takes its FrameChanged signal.
@@ -36,15 +39,12 @@ class FrameLog : public QObject {
 
 TEST(AniGifDesigner, AFormFromUiPlaysItsAnimationWithTheFormsSettings) {
     QFile ui(QStringLiteral(ANIGIF_UI_DIR "/animation.ui"));
-    ASSERT_TRUE(ui.open(QIODevice::ReadOnly));
-    QByteArray xml = ui.readAll().replace("@GIFS@", kGifs.toUtf8());
-    QBuffer buffer(&xml);
     QUiLoader loader;
     loader.clearPluginPaths();
     loader.addPluginPath(QFileInfo(PluginFile()).absolutePath());
     ASSERT_TRUE(loader.availableWidgets().contains(QStringLiteral("anigif::AniGifWidget")));
 
-    const std::unique_ptr<QWidget> form(loader.load(&buffer));
+    const std::unique_ptr<QWidget> form(loader.load(&ui));
     ASSERT_NE(form, nullptr) << loader.errorString().toStdString();
     QWidget* gif = form->findChild<QWidget*>(QStringLiteral("busy"));
     ASSERT_NE(gif, nullptr);
@@ -56,7 +56,7 @@ TEST(AniGifDesigner, AFormFromUiPlaysItsAnimationWithTheFormsSettings) {
     // Played by the timer, not held on a designer's still frame.
     ASSERT_TRUE(WaitUntil([&] { return log.frames.size() >= 2 && log.frames.back().second; }));
     EXPECT_EQ(gif->property("FrameCount").toInt(), 3);
-    EXPECT_EQ(gif->property("GifFile").toString(), kGifs + "/im_interlaced_local.gif");
+    EXPECT_EQ(gif->property("GifFile").toString(), kGif);
     EXPECT_EQ(gif->property("Stretch").toInt(), 2);
     EXPECT_EQ(gif->property("Mirrored").toInt(), 1);
     EXPECT_EQ(gif->property("MinFrameDelay").toInt(), 20);
@@ -67,6 +67,18 @@ TEST(AniGifDesigner, AFormFromUiPlaysItsAnimationWithTheFormsSettings) {
     EXPECT_EQ(gif->size(), QSize(120, 90));
 }
 
+TEST(AniGifDesigner, TheSameFormCompiledPlaysToo) {
+    QWidget form;
+    Ui::AnimationForm ui;
+    ui.setupUi(&form);
+    std::vector<bool> viaTimer;
+    QObject::connect(ui.busy, &AniGifWidget::FrameChanged,
+                     [&](qint32, bool& timer) { viaTimer.push_back(timer); });
+    form.show();
+    ASSERT_TRUE(WaitUntil([&] { return !viaTimer.empty() && viaTimer.back(); }));
+    EXPECT_EQ(ui.busy->Loops(), 7);
+}
+
 TEST(AniGifDesigner, InTheDesignerThePathShowsFrameOneAtTheImagesSize) {
     QPluginLoader plugin(PluginFile());
     auto* factory = qobject_cast<QDesignerCustomWidgetInterface*>(plugin.instance());
@@ -75,13 +87,13 @@ TEST(AniGifDesigner, InTheDesignerThePathShowsFrameOneAtTheImagesSize) {
     const std::unique_ptr<QWidget> gif(factory->createWidget(nullptr));
     gif->resize(100, 100);
     gif->setProperty("Stretch", 2);
-    gif->setProperty("GifFile", kGifs + "/im_interlaced_local.gif");
+    gif->setProperty("GifFile", kGif);
     gif->show();
     ASSERT_TRUE(WaitUntil([&] { return gif->property("CurrentFrame").toInt() == 1; }));
 
     EXPECT_EQ(gif->size(), QSize(40, 30));
     EXPECT_EQ(gif->property("Stretch").toInt(), 2);
-    QImageReader reader(kGifs + "/im_interlaced_local.gif");
+    QImageReader reader(kGif);
     const QImage first = reader.read();
     const QImage shown = gif->grab().toImage();
     for (const QPoint at : {QPoint(20, 3), QPoint(5, 25)})
@@ -89,5 +101,6 @@ TEST(AniGifDesigner, InTheDesignerThePathShowsFrameOneAtTheImagesSize) {
 }
 
 }  // namespace
+}  // namespace anigif
 
 #include "designer_test.moc"

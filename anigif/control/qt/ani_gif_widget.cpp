@@ -46,7 +46,7 @@ void AniGifWidget::ForwardEvents() {
     c.RemoteLoadFailure = [this] { emit RemoteLoadFailure(); };
 }
 
-void AniGifWidget::SetGifFile(const QString& path) {
+void AniGifWidget::setGifFile(const QString& path) {
     if (path == gifFile_) return;
     gifFile_ = path;
     gifFileLoad_.start(0);

@@ -21,12 +21,13 @@ namespace anigif {
 template <class T>
 using QtValue = std::conditional_t<std::is_same_v<T, std::int16_t>, int, T>;
 
-// The control's value properties as Qt properties of the widget, from its property table.
+// The control's value properties as Qt properties of the widget, from its property table. The
+// setters are named as uic calls them: a compiled form sets the property Name by setName.
 #define ANIGIF_QT_PROPERTY(Name, Type, ...)                          \
-    Q_PROPERTY(anigif::QtValue<Type> Name READ Name WRITE Set##Name) \
+    Q_PROPERTY(anigif::QtValue<Type> Name READ Name WRITE set##Name) \
   public:                                                            \
     QtValue<Type> Name() const { return control_.Name(); }           \
-    void Set##Name(QtValue<Type> value) {                            \
+    void set##Name(QtValue<Type> value) {                            \
         control_.Set##Name(static_cast<Type>(value));                \
         Assigned(Property::Name);                                    \
     }
@@ -47,7 +48,7 @@ class AniGifWidget : public QWidget, public AniGifHost {
     ANIGIF_HELP_TABLE(ANIGIF_QT_HELP)
     // The image a form shows, as a file or resource path: in design mode its first frame, sized
     // to the image; at run time the animation. Loaded once the form has set all its properties.
-    Q_PROPERTY(QString GifFile READ GifFile WRITE SetGifFile)
+    Q_PROPERTY(QString GifFile READ GifFile WRITE setGifFile)
     ANIGIF_PROPERTY_TABLE(ANIGIF_QT_PROPERTY, ANIGIF_QT_NO_PROPERTY)
     ANIGIF_QT_READ_ONLY(CurrentFrame)
     ANIGIF_QT_READ_ONLY(FrameCount)
@@ -69,7 +70,7 @@ class AniGifWidget : public QWidget, public AniGifHost {
     // A form designer shows a still first frame.
     void SetDesignMode(bool design) { designMode_ = design; }
     QString GifFile() const { return gifFile_; }
-    void SetGifFile(const QString& path);
+    void setGifFile(const QString& path);
     // Container units per pixel; the main window works in twips.
     void SetContainerUnitsPerPixel(double units) { unitsPerPixel_ = units; }
     void SetTransferTimeoutMs(int ms) { transferTimeoutMs_ = ms; }
@@ -88,7 +89,8 @@ class AniGifWidget : public QWidget, public AniGifHost {
     bool StartTimer(std::int32_t intervalMs, std::function<void()> onTick) override;
     void StopTimer() override;
     std::int64_t ClockMs() const override { return clock_.elapsed(); }
-    void ApplyEnabled(bool enabled) override { setEnabled(enabled); }
+    // QWidget's own: setEnabled is the Enabled property's setter, which comes here.
+    void ApplyEnabled(bool enabled) override { QWidget::setEnabled(enabled); }
     void ApplyCursor(std::int16_t pointer, const std::vector<std::uint8_t>& icon) override;
 
   signals:
