@@ -1,5 +1,6 @@
 #include "designer/ani_gif_plugin.h"
 
+#include <QDesignerFormWindowInterface>
 #include <QPainter>
 #include <QPixmap>
 
@@ -44,7 +45,10 @@ QIcon AniGifPlugin::icon() const {
 
 QWidget* AniGifPlugin::createWidget(QWidget* parent) {
     auto widget = std::make_unique<AniGifWidget>(parent);
-    widget->SetDesignMode(initialized_);
+    // Only a form under edit shows a still first frame: Designer's preview, like a form loaded
+    // without Designer, plays. No parent: made to be placed, so as if under edit.
+    widget->SetDesignMode(initialized_ && (parent == nullptr ||
+                                           QDesignerFormWindowInterface::findFormWindow(parent)));
     return widget.release();  // owned by `parent`, or by the caller when it has none
 }
 

@@ -4,9 +4,9 @@
 
 namespace anigif {
 
-// Puts AniGifWidget into a form designer's widget box. Widgets made after the designer has
-// initialised the plugin are in design mode (a still first frame); a form loader that never
-// initialises it gets playing widgets.
+// Puts AniGifWidget into a form designer's widget box. Widgets made for a form under edit, once the
+// designer has initialised the plugin, are in design mode (a still first frame); a form loader
+// that never initialises it, and the designer's preview, get playing widgets.
 class AniGifPlugin : public QObject, public QDesignerCustomWidgetInterface {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID "org.qt-project.Qt.QDesignerCustomWidgetInterface")
