@@ -1,11 +1,14 @@
 #include "designer/ani_gif_plugin.h"
 
+#include <QDesignerFormEditorInterface>
 #include <QDesignerFormWindowInterface>
+#include <QExtensionManager>
 #include <QPainter>
 #include <QPixmap>
 
 #include "control/help_text.h"
 #include "control/qt/ani_gif_widget.h"
+#include "designer/choose_gif_menu.h"
 #include "designer/designer_texts.h"
 
 namespace anigif {
@@ -52,7 +55,14 @@ QWidget* AniGifPlugin::createWidget(QWidget* parent) {
     return widget.release();  // owned by `parent`, or by the caller when it has none
 }
 
-void AniGifPlugin::initialize(QDesignerFormEditorInterface*) { initialized_ = true; }
+void AniGifPlugin::initialize(QDesignerFormEditorInterface* core) {
+    if (initialized_) return;
+    initialized_ = true;
+    if (core == nullptr) return;
+    QExtensionManager* manager = core->extensionManager();
+    manager->registerExtensions(std::make_unique<ChooseGifMenuFactory>(manager).release(),
+                                Q_TYPEID(QDesignerTaskMenuExtension));  // owned by `manager`
+}
 
 QString AniGifPlugin::domXml() const { return WidgetDomXml(name()); }
 
