@@ -21,7 +21,10 @@ QString AniGifPlugin::toolTip() const { return ToQString(HelpOf("AnimatedGIF"));
 
 QString AniGifPlugin::whatsThis() const { return MemberListHtml(); }
 
-QString AniGifPlugin::includeFile() const { return QStringLiteral("control/qt/ani_gif_widget.h"); }
+// The header by its installed name, as a program built against the installed control includes it.
+QString AniGifPlugin::includeFile() const {
+    return QStringLiteral("anigif/control/qt/ani_gif_widget.h");
+}
 
 // Three frames of a film strip, the middle one lit: an animation at a glance.
 QIcon AniGifPlugin::icon() const {
