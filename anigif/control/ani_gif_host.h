@@ -8,6 +8,9 @@
 
 namespace anigif {
 
+// The property name under which the control reads a remote image.
+inline constexpr std::string_view kRemoteGifRead = "remoteGIF";
+
 struct PixelSize {
     std::int32_t Width = 0;
     std::int32_t Height = 0;
@@ -32,9 +35,10 @@ class AniGifHost {
     // Gives the control this inner size; may call back into the control's resize handler.
     virtual void ResizeClient(std::int32_t widthPx, std::int32_t heightPx) = 0;
 
-    // Fetches `url`; later exactly one of the callbacks runs. False when the fetch cannot start.
-    // A new fetch replaces one still running.
-    virtual bool StartDownload(const std::string& url,
+    // Fetches `url` as the read of property `propertyName` (the control names its remote read
+    // kRemoteGifRead); later exactly one of the callbacks runs, and the bytes only for a read of
+    // that name. False when the fetch cannot start. A new fetch replaces one still running.
+    virtual bool StartDownload(std::string_view propertyName, const std::string& url,
                                std::function<void(std::vector<std::uint8_t>)> onBytes,
                                std::function<void()> onFailure) = 0;
     virtual void CancelDownload() = 0;

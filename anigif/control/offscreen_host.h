@@ -25,7 +25,8 @@ class OffscreenHost : public AniGifHost {
     bool IsRunMode() const override { return runMode; }
     void Repaint() override {}
     void ResizeClient(std::int32_t w, std::int32_t h) override { client = {w, h}; }
-    bool StartDownload(const std::string&, std::function<void(std::vector<std::uint8_t>)>,
+    bool StartDownload(std::string_view, const std::string&,
+                       std::function<void(std::vector<std::uint8_t>)>,
                        std::function<void()>) override {
         return false;
     }

@@ -29,7 +29,7 @@ bool ucAniGIF::LoadFromBytes(std::span<const std::byte> bytes) {
 void ucAniGIF::LoadAnimatedGIF_Remote(std::string_view RemotePath) {
     if (RemotePath.empty()) return;
     const bool started = host_.StartDownload(
-        std::string(RemotePath),
+        kRemoteGifRead, std::string(RemotePath),
         [this](std::vector<std::uint8_t> bytes) { OnDownloadBytes(std::move(bytes)); },
         [this] { OnDownloadFailure(); });
     if (!started && RemoteLoadFailure) RemoteLoadFailure();

@@ -22,7 +22,8 @@ class FuzzHost : public anigif::OffscreenHost {
         client = {37, 23};
         unitsPerPixel = 15;
     }
-    bool StartDownload(const std::string&, std::function<void(std::vector<std::uint8_t>)> onBytes,
+    bool StartDownload(std::string_view, const std::string&,
+                       std::function<void(std::vector<std::uint8_t>)> onBytes,
                        std::function<void()>) override {
         download = std::move(onBytes);
         return true;

@@ -166,6 +166,7 @@ TEST_F(Control, TheControlTakesTheFittedSizeAfterALoad) {
 TEST_F(Control, RemoteLoadAnnouncesTheHeaderSizeFirstAndCancelKeepsThePreviousImage) {
     gif.LoadAnimatedGIF_Remote("http://127.0.0.1:1/a.gif");
     ASSERT_TRUE(host.DownloadPending());
+    EXPECT_EQ(host.readName, "remoteGIF");
     EXPECT_TRUE(events.empty());
     host.DeliverBytes(OneFrame(16, 12));
     EXPECT_EQ(events, (Events{"complete 240x180 frames 0", "frame 1"}));

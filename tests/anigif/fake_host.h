@@ -35,8 +35,11 @@ class FakeHost : public anigif::OffscreenHost {
         if (onResize) onResize();
     }
 
-    bool StartDownload(const std::string&, std::function<void(std::vector<std::uint8_t>)> onBytes,
+    std::string readName;
+    bool StartDownload(std::string_view name, const std::string&,
+                       std::function<void(std::vector<std::uint8_t>)> onBytes,
                        std::function<void()> onFailure) override {
+        readName = name;
         if (!downloadsAvailable) return false;
         onBytes_ = std::move(onBytes);
         onFailure_ = std::move(onFailure);

@@ -2,6 +2,7 @@
 
 #include "control/qt/mouse_pointer.h"
 
+#include <QFile>
 #include <QImage>
 #include <QMouseEvent>
 #include <QNetworkReply>
@@ -21,6 +22,10 @@ AniGifWidget::AniGifWidget(QWidget* parent) : QWidget(parent) {
         const std::function<void()> tick = tick_;
         if (tick) tick();
     });
+    // A form sets its properties one by one in an order of its own: the image waits for all of
+    // them, so that settings a load reads (DelayAnimation) or resets (Loops) take effect.
+    gifFileLoad_.setSingleShot(true);
+    connect(&gifFileLoad_, &QTimer::timeout, this, &AniGifWidget::LoadGifFile);
 }
 
 AniGifWidget::~AniGifWidget() = default;
@@ -39,6 +44,38 @@ void AniGifWidget::ForwardEvents() {
         emit RemoteLoadComplete(w, h, cancel);
     };
     c.RemoteLoadFailure = [this] { emit RemoteLoadFailure(); };
+}
+
+void AniGifWidget::setGifFile(const QString& path) {
+    if (path == gifFile_) return;
+    gifFile_ = path;
+    gifFileLoad_.start(0);
+}
+
+void AniGifWidget::LoadGifFile() {
+    QFile file(gifFile_);
+    QByteArray bytes;
+    if (!gifFile_.isEmpty() && file.open(QIODevice::ReadOnly)) bytes = file.readAll();
+    const auto* first = reinterpret_cast<const std::uint8_t*>(bytes.constData());
+    std::vector<std::uint8_t> stream(first, first + bytes.size());
+    const bool loopsAssigned = assigned_ & 1u << unsigned(Property::Loops);
+    if (designMode_) {
+        // As an image assigned while designing: frame 1, the control sized to it.
+        const std::int32_t loops = control_.Loops();
+        std::optional<GifPicture> picture;
+        if (!stream.empty()) picture = GifPicture{std::move(stream), 0, 0};
+        control_.SetAnimatedGIF(picture);
+        if (loopsAssigned) control_.SetLoops(loops);
+        return;
+    }
+    // As saved settings restored: the image with the form's settings, and the file's own loop
+    // count unless the form chose one.
+    PropertyBag settings;
+    control_.WriteProperties(settings);
+    settings.Write(SpecOf(Property::AnimatedGIF).Key, std::move(stream));
+    if (!loopsAssigned) settings.Write(SpecOf(Property::Loops).Key, 0, 0);
+    control_.ReadProperties(settings);
+    control_.UserControl_Resize();  // the new image's size, for the modes that follow it
 }
 
 PixelSize AniGifWidget::ClientSize() const {
@@ -132,7 +169,7 @@ void AniGifWidget::StopTimer() {
     tick_ = nullptr;
 }
 
-bool AniGifWidget::StartDownload(const std::string& url,
+bool AniGifWidget::StartDownload(std::string_view propertyName, const std::string& url,
                                  std::function<void(std::vector<std::uint8_t>)> onBytes,
                                  std::function<void()> onFailure) {
     CancelDownload();
@@ -140,6 +177,9 @@ bool AniGifWidget::StartDownload(const std::string& url,
     if (!address.isValid()) return false;
     QNetworkRequest request(address);
     request.setTransferTimeout(transferTimeoutMs_);
+    // The read carries its property's name; only a read of that name completes the load.
+    readName_ = QString::fromUtf8(propertyName.data(), qsizetype(propertyName.size()));
+    request.setAttribute(QNetworkRequest::User, readName_);
     QNetworkReply* reply = network_.get(request);
     reply_ = reply;
     onBytes_ = std::move(onBytes);
@@ -164,7 +204,9 @@ void AniGifWidget::CancelDownload() {
 
 void AniGifWidget::OnReplyFinished(QNetworkReply* reply) {
     reply->deleteLater();
-    if (reply != reply_.data()) return;  // replaced or cancelled meanwhile
+    // Replaced or cancelled meanwhile, or another property's read.
+    if (reply != reply_.data() || reply->request().attribute(QNetworkRequest::User) != readName_)
+        return;
     reply_.clear();
     // Taken out first: the control may start the next download from inside the callback.
     auto onBytes = std::move(onBytes_);
