@@ -14,7 +14,7 @@ int main(int argc, char* argv[]) {
     QWidget window;
     auto* gif = new anigif::AniGifWidget;
     gif->SetContainerUnitsPerPixel(1);  // the widget's sizes in pixels, not twips
-    gif->SetStretch(2);                 // fill: the picture follows the window's size
+    gif->setStretch(2);                 // fill: the picture follows the window's size
     auto open = [gif](const QString& file) {
         if (!file.isEmpty()) gif->Control().LoadAnimatedGIF_File(file.toStdU16String());
     };
@@ -34,17 +34,17 @@ int main(int argc, char* argv[]) {
     stretch->addItems({"Unscaled", "Fit", "Fill", "Shrink to fit", "Image size"});
     stretch->setCurrentIndex(gif->Stretch());
     QObject::connect(stretch, &QComboBox::currentIndexChanged, gif,
-                     &anigif::AniGifWidget::SetStretch);
+                     &anigif::AniGifWidget::setStretch);
     auto* mirror = new QComboBox;
     mirror->addItems({"Not mirrored", "Horizontally", "Vertically", "Both ways"});
     QObject::connect(mirror, &QComboBox::currentIndexChanged, gif,
-                     &anigif::AniGifWidget::SetMirrored);
+                     &anigif::AniGifWidget::setMirrored);
     auto* delay = new QSpinBox;  // every frame this long; 0 keeps the file's own delays
     delay->setRange(0, 2000);
     delay->setSingleStep(20);
     delay->setSuffix(" ms");
     delay->setSpecialValueText("File's speed");
-    QObject::connect(delay, &QSpinBox::valueChanged, gif, &anigif::AniGifWidget::SetSteppedDelay);
+    QObject::connect(delay, &QSpinBox::valueChanged, gif, &anigif::AniGifWidget::setSteppedDelay);
     bar->addWidget(stretch);
     bar->addWidget(mirror);
     bar->addWidget(delay);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the developer component into a temporary prefix and builds two programs against it, as
 # another project would: the example player through find_package(AniGif), and a core-only program
-# through pkg-config, whose flags must not pull in Qt.
+# through pkg-config, whose flags must not pull in Qt; and a form loader finds the installed
+# designer plugin and plays a form with it.
 # Usage: installed_library.sh BUILD_DIR SOURCE_DIR VERSION
 set -euo pipefail
 build=$(realpath "$1") src=$(realpath "$2") version=$3
@@ -25,4 +26,8 @@ c++ -Wall -Wextra -Werror "$src/tests/install/core_consumer.cpp" "${flags[@]}" -
   fail "core-only build"
 out=$("$tmp/core" "$src/tests/anigif/fixtures/im_optimized.gif") || fail "core-only run"
 [[ $out == *"32 x 24" ]] || fail "core-only program printed: $out"
+plugin=$(find "$tmp/usr" -path '*/qt6/plugins/designer/libanigif_designer.so')
+[ -n "$plugin" ] || fail "no designer plugin in Qt's plugin folder"
+ANIGIF_DESIGNER_PLUGIN=$plugin "$build/tests/anigif/anigif_designer_tests" \
+  --gtest_filter='*FromUi*' >"$tmp/log" 2>&1 || fail "form with the installed plugin: $(cat "$tmp/log")"
 echo "player and core-only program built against the installed package ($out)"
