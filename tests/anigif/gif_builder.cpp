@@ -1,7 +1,5 @@
 #include "gif_builder.h"
 
-#include <algorithm>
-
 #include "lzw_writer.h"
 
 namespace {

@@ -1,11 +1,12 @@
-// The LZW decoder's rules, each on data our own writer makes: how many pixels the data delivers,
-// and that they are exact.
+// The LZW decoder's rules, each on data our encoder or the tests' writer makes: how many pixels
+// the data delivers, and that they are exact.
 #include "decode/gif_lzw_decoder.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "decode/gif_lzw_encoder.h"
 #include "lzw_writer.h"
 
 namespace anigif {
@@ -27,8 +28,6 @@ Bytes Join(Bytes a, const Bytes& b) {
 
 TEST(GifLzwDecoder, DeliversWhatTheDataHoldsAndStopsWhereItBreaks) {
     const Bytes a = Random(700, 3, 1), b = Random(300, 3, 2), wide = Random(60000, 2, 4);
-    // Long runs give strings made of the code being defined.
-    const Bytes runs = Join(Bytes(500, 1), Join(Random(9, 2, 3), Bytes(300, 2)));
     // What; the minimum code size byte and what follows it; the pixels delivered, in stream
     // order; the pixels the frame has (0: as many as expected).
     using Case = std::tuple<std::string, Bytes, Bytes, std::size_t>;
@@ -46,8 +45,9 @@ TEST(GifLzwDecoder, DeliversWhatTheDataHoldsAndStopsWhereItBreaks) {
     for (int bits : {0, 1, 9, 12})
         add("code size " + std::to_string(bits), LzwWriter(bits).Clear().Pixels({0, 1, 0}).End(),
             {}, 3);
-    add("deferred clear", LzwWriter(8).Pixels(wide).Clear().Pixels(a).End(), Join(wide, a));
-    add("runs", LzwWriter(2).Pixels(runs).End(), runs);
+    // Once the table is full, code 4095 still names its last entry: pixels 3838 and 3839.
+    add("deferred clear", LzwWriter(8).Pixels(wide).Code(4095).Clear().Pixels(a).End(),
+        Join(Join(wide, {wide[3837], wide[3838]}), a));
     add("clears: none first, two in a row, one inside",
         LzwWriter(3).Pixels(a).Clear().Clear().Pixels(b).Clear().Pixels(a), Join(Join(a, b), a));
     add("an early end code", LzwWriter(3).Pixels(a).End().Pixels(b), a, 1000);
@@ -57,6 +57,16 @@ TEST(GifLzwDecoder, DeliversWhatTheDataHoldsAndStopsWhereItBreaks) {
     add("data after the last pixel", LzwWriter(3).Pixels(a).Code(4095).Code(4095),
         Bytes(a.begin(), a.begin() + 500));
     cases.push_back({"no data at all", {3, 0}, {}, 10});
+    // Compressed strings, long runs that use the code being defined, and the clear code of a full
+    // table: what our encoder writes.
+    const Bytes mixed = Join(Bytes(500, 1), Join(Random(9000, 8, 3), Bytes(302, 2)));
+    Bytes coded{8};
+    GifLzwEncoder encoder(coded);
+    encoder.Start(mixed[0]);
+    for (std::size_t i = 1; i < mixed.size(); ++i) encoder.Add(mixed[i]);
+    encoder.Finish();
+    coded.push_back(0);
+    cases.push_back({"our encoder's strings, runs and clears", coded, mixed, 0});
     // Cut right after the byte that holds a's last code: inside a sub-block, with no terminator.
     for (std::size_t block : {255u, 5u}) {
         LzwWriter w(3);

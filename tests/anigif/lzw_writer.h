@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <map>
-#include <utility>
 #include <vector>
 
 // Appends `data` as data sub-blocks of `blockSize` bytes and the terminator.
@@ -18,10 +16,11 @@ inline void SubBlocks(std::vector<std::uint8_t>& out, const std::vector<std::uin
     out.push_back(0);
 }
 
-// Codes pixels as any GIF encoder may: any minimum code size (a bad one too), clear codes only
-// where asked, so that once the table is full the codes go on at 12 bits and add nothing (a
-// deferred clear), and raw codes to break the data. It follows the decoder's table to know each
-// code's width.
+// Writes the LZW streams the product's encoder never makes: any minimum code size (a bad one
+// too), clear codes only where asked, so that once the table is full the codes go on at 12 bits
+// and add nothing (a deferred clear), and raw codes to break the data. Each pixel is its own
+// literal code; compressed strings are the encoder's part. It follows the decoder's table, which
+// every code after the first adds to, to know each code's width.
 class LzwWriter {
   public:
     explicit LzwWriter(int minBits) : minBits_(minBits) { Reset(); }
@@ -41,21 +40,11 @@ class LzwWriter {
     }
     LzwWriter& Pixels(const std::vector<std::uint8_t>& pixels) {
         for (const std::uint8_t p : pixels) {
-            if (!open_) {
-                if (pending_) Add(current_, p);
-                open_ = true;
-                current_ = p;
-            } else if (const auto found = table_.find({current_, p}); found != table_.end()) {
-                current_ = found->second;
-            } else {
-                Emit(current_);
-                Add(current_, p);
-                current_ = p;
-            }
+            Code(p);
+            if (hasPrevious_ && next_ < 4096) ++next_;
+            hasPrevious_ = true;
+            if (next_ == (1u << width_) && width_ < 12) ++width_;
         }
-        if (open_) Emit(current_);  // the last string ends here; its entry waits for what follows
-        pending_ = open_;
-        open_ = false;
         return *this;
     }
 
@@ -71,25 +60,13 @@ class LzwWriter {
   private:
     void Reset() {
         width_ = minBits_ + 1;
-        next_ = ownNext_ = (1u << minBits_) + 2;
-        hasPrevious_ = pending_ = open_ = false;
-        table_.clear();
-    }
-    void Emit(unsigned code) {
-        Code(code);
-        if (hasPrevious_ && next_ < 4096) ++next_;
-        hasPrevious_ = true;
-        if (next_ == (1u << width_) && width_ < 12) ++width_;
-    }
-    void Add(unsigned code, std::uint8_t pixel) {
-        if (ownNext_ < 4096) table_[{code, pixel}] = ownNext_++;
+        next_ = (1u << minBits_) + 2;
+        hasPrevious_ = false;
     }
 
     int minBits_, width_ = 0;
-    unsigned next_ = 0, ownNext_ = 0;  // the decoder's next free code, and ours (one ahead)
-    bool hasPrevious_ = false, pending_ = false, open_ = false;
-    unsigned current_ = 0;
-    std::map<std::pair<unsigned, std::uint8_t>, unsigned> table_;
+    unsigned next_ = 0;
+    bool hasPrevious_ = false;
     std::vector<std::uint8_t> bytes_;
     std::size_t bitCount_ = 0;
 };

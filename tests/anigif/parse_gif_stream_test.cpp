@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "decode/build_frames.h"
+#include "decode/frame_pixels.h"
 #include "decode/parse_gif_stream.h"
 #include "gif_builder.h"
+#include "lzw_writer.h"
 
 namespace anigif {
 namespace {
@@ -62,6 +64,23 @@ TEST(ParseGifStream, EveryTruncationKeepsEarlierFramesAndStaysInsideTheStream) {
         previous = frames;
     }
     EXPECT_EQ(previous, 2);
+}
+
+TEST(DecodeFramePixels, InterlacedRowsComeBackInDisplayOrderForEveryHeight) {
+    for (std::uint8_t height = 1; height <= 17; ++height) {
+        // Three pixels a row, each its display row's number, sent pass by pass.
+        Bytes rows, want;
+        for (const auto& [first, step] : {std::pair{0, 8}, {4, 8}, {2, 4}, {1, 2}})
+            for (int y = first; y < height; y += step) rows.insert(rows.end(), 3, std::uint8_t(y));
+        for (int y = 0; y < height; ++y) want.insert(want.end(), 3, std::uint8_t(y));
+        Bytes frame{0x2C, 0, 0, 0, 0, 3, 0, height, 0, 0x40};  // no table, interlaced
+        const Bytes data = LzwWriter(8).Clear().Pixels(rows).End().Data();
+        frame.insert(frame.end(), data.begin(), data.end());
+        FrameRecord record;
+        Bytes pixels(want.size());
+        DecodeFramePixels(frame, 0, record, pixels, 3);
+        EXPECT_EQ(pixels, want) << int(height);
+    }
 }
 
 TEST(PlanFirstPass, ACanvasUnlessEachFrameAloneIsThePictureAMaskWhereTheBackgroundShows) {
