@@ -25,7 +25,6 @@ QString Canonical(const QString& path) { return QFileInfo(path).canonicalFilePat
 // a file beside the executable wins, so a user can still drop one there.
 TEST(Skin, FoundBesideTheExecutableOrInTheInstalledDataFolder) {
     QTemporaryDir root;
-    ASSERT_TRUE(root.isValid());
     const QString bin = root.filePath(QStringLiteral("bin"));
     const QString data = root.filePath(QStringLiteral("share/quelvo"));
     ASSERT_TRUE(QDir().mkpath(bin) && QDir().mkpath(data));
