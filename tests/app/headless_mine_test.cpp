@@ -81,8 +81,7 @@ TEST(HeadlessMine, ABlockPageAddsNothingAndCanEndTheRun) {
     rig.server.setPage(sim::Engine::Baidu, "a", "<title>百度安全验证</title>");
     rig.server.clearRequests();
     const Ran stopped = rig.mine({"k", "--stop-when-blocked"});
-    for (const auto& request : rig.server.requests()) EXPECT_NE(request.keyword, "b");
-    EXPECT_TRUE(stopped.says("pages: fetched 2, failed 0, no marker 0, blocked 1"));
+    EXPECT_TRUE(stopped.says("pages: fetched 2, failed 0, no marker 0, blocked 1"));  // k and a
 }
 
 TEST(HeadlessMine, DelayPacesTheRequests) {
