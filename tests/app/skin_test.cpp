@@ -1,21 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "app/skin.h"
+#include "run_program.h"
 #include "support/wait_until.h"
 
 namespace {
-
-void Touch(const QString& path) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-}
 
 QString Canonical(const QString& path) { return QFileInfo(path).canonicalFilePath(); }
 
@@ -25,17 +20,16 @@ QString Canonical(const QString& path) { return QFileInfo(path).canonicalFilePat
 // a file beside the executable wins, so a user can still drop one there.
 TEST(Skin, FoundBesideTheExecutableOrInTheInstalledDataFolder) {
     QTemporaryDir root;
-    ASSERT_TRUE(root.isValid());
     const QString bin = root.filePath(QStringLiteral("bin"));
     const QString data = root.filePath(QStringLiteral("share/quelvo"));
     ASSERT_TRUE(QDir().mkpath(bin) && QDir().mkpath(data));
 
     EXPECT_EQ(SkinPathFrom(bin), bin + QStringLiteral("/skinh.she"));
 
-    Touch(data + QStringLiteral("/skinh.she"));
+    WriteFile(data + QStringLiteral("/skinh.she"), {});
     EXPECT_EQ(Canonical(SkinPathFrom(bin)), Canonical(data + QStringLiteral("/skinh.she")));
 
-    Touch(bin + QStringLiteral("/skinh.she"));
+    WriteFile(bin + QStringLiteral("/skinh.she"), {});
     EXPECT_EQ(SkinPathFrom(bin), bin + QStringLiteral("/skinh.she"));
 }
 

@@ -40,10 +40,8 @@ TEST(NoticeFeed, DueOnTodayInTheLocalesShortFormatOrExactlyAlways) {
     const QDate today(2024, 5, 6);
     const QLocale locale(QLocale::Chinese, QLocale::China);
     const QString day = locale.toString(today, QLocale::ShortFormat);
-    const struct {
-        QString feed;
-        bool due;
-    } cases[] = {
+    // The feed, whether it is due.
+    const std::pair<QString, bool> cases[] = {
         {"公告#http://h/#" + day + "#", true},
         {"公告#http://h/#2001/1/1#Always", true},
         {"公告#http://h/#2001/1/1#always", false},
@@ -51,10 +49,10 @@ TEST(NoticeFeed, DueOnTodayInTheLocalesShortFormatOrExactlyAlways) {
         {"公告#http://h/#" + day + "\n", false},
         {"公告#http://h/#" + QLocale::c().toString(today, QLocale::LongFormat) + "#", false},
     };
-    for (const auto& c : cases) {
+    for (const auto& [feed, due] : cases) {
         vendor::NoticeFields fields;
-        vendor::ApplyFeed(c.feed, fields);
-        EXPECT_EQ(vendor::IsNoticeDue(fields, today, locale), c.due) << c.feed.toStdString();
+        vendor::ApplyFeed(feed, fields);
+        EXPECT_EQ(vendor::IsNoticeDue(fields, today, locale), due) << feed.toStdString();
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
@@ -11,6 +12,8 @@
 #include "app/frm_main.h"
 #include "notice/frm_tip.h"
 #include "sim/sim_server.h"
+#include "support/on_request.h"
+#include "support/wait_until.h"
 
 // Answers the window's dialogs at once and tells the test when it did.
 class AnsweringDialogs : public Dialogs {
@@ -85,15 +88,28 @@ struct WindowRig {
     }
     // Runs `action` inside the run's wait, as soon as the request for `keyword` arrives.
     void onRequest(const QString& keyword, std::function<void()> action) {
-        QObject::connect(&server, &sim::SimServer::engineRequestReceived, window.get(),
-                         [keyword, action](sim::Engine, const QString& k) {
-                             if (k == keyword) action();
+        OnRequest(server, window.get(), keyword, std::move(action));
+    }
+    // Runs `action` as soon as a request for `path` reaches the vendor service.
+    void onVendorRequest(const char* path, std::function<void()> action) {
+        QObject::connect(&server, &sim::SimServer::requestReceived, window.get(),
+                         [path, action](const QString& target) {
+                             if (target == path) action();
                          });
+    }
+    // Waits until `path` has been asked for `hits` times and every vendor answer has been read.
+    bool vendorRead(const char* path, int hits) {
+        return WaitUntil(
+            [&] {
+                return server.vendorHits(path) == hits && window->VendorHttp().Outstanding() == 0;
+            },
+            15000);
     }
     QString url(const char* pathAndQuery) const {
         return server.baseUrl().toString() + pathAndQuery;
     }
     void click(const char* name) { QTest::mouseClick(&get<QWidget>(name), Qt::LeftButton); }
+    QString status() { return get<QLabel>("LabelStatus").text(); }
 };
 
 // Every announcement window open at the moment with this caption.
