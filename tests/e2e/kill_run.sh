@@ -5,9 +5,7 @@
 # leave exactly the complete file and no temporary file behind.
 # Usage: kill_run.sh QUELVO QUELVO-SIM [SEED]
 set -euo pipefail
-quelvo=$1
-sim=$2
-seed=${3:-4711}
+quelvo=$1 sim=$2 seed=${3:-4711}
 RANDOM=$seed
 echo "seed $seed"
 
