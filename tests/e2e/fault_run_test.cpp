@@ -80,8 +80,6 @@ TEST(FaultRun, BadPagesCostOnlyTheirOwnKeywordsAndMemoryStaysBounded) {
     const long cleanPeak = ChildrenPeakKiB();
     ASSERT_EQ(clean.status, 0) << clean.err.constData();
 
-    const quint32 seed = 20240610;
-    std::printf("garbage seed %u\n", seed);
     const auto child = [](const char16_t* modifier) {
         return kRoot + u' ' + QString::fromUtf16(modifier);
     };
@@ -95,7 +93,7 @@ TEST(FaultRun, BadPagesCostOnlyTheirOwnKeywordsAndMemoryStaysBounded) {
         server.setFaultFor(child(modifier), fault);
         offers.insert(child(modifier), std::nullopt);
     }
-    server.setPage(sim::Engine::Baidu, child(u"图片"), Garbage(seed));
+    server.setPage(sim::Engine::Baidu, child(u"图片"), Garbage(20240610));
     offers.insert(child(u"图片"), std::nullopt);
 
     const Mined faulty = Mine(server);

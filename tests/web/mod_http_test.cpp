@@ -76,10 +76,9 @@ TEST(ModHttp, EveryFailureHasItsCause) {
     RawServer raw;
     const QByteArray bomb = qCompress(QByteArray(20 * 1024 * 1024, '\0'), 9).mid(4);
     const QByteArray close = "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n";
-    QTcpServer closed;
-    closed.listen(QHostAddress::LocalHost);
-    const QUrl refused(QStringLiteral("http://127.0.0.1:%1/").arg(closed.serverPort()));
-    closed.close();
+    RawServer gone;  // a port nothing listens on any more
+    const QUrl refused = gone.answer("/", {});
+    gone.tcp.close();
     // Longer than a DNS name may be, so the resolver gives up without asking any server.
     const QString label(62, u'x');
     const std::pair<QUrl, web::Failure> cases[] = {
