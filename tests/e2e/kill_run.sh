@@ -5,31 +5,19 @@
 # leave exactly the complete file and no temporary file behind.
 # Usage: kill_run.sh QUELVO QUELVO-SIM [SEED]
 set -euo pipefail
-quelvo=$1
-sim=$2
-seed=${3:-4711}
+quelvo=$1 sim=$2 seed=${3:-4711}
 RANDOM=$seed
 echo "seed $seed"
 
-work=$(mktemp -d)
-sim_pid=""
-cleanup() {
-  [ -n "$sim_pid" ] && kill "$sim_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # A small latency stretches the run over a couple of seconds; a deep graph and a list limit keep
 # the file growing until the end, where a tree's leaf pages would otherwise add nothing for long.
-"$sim" --latency 4 --fan-out 6 --depth 5 >"$work/sim.out" &
+exec 3< <(exec "$sim" --latency 4 --fan-out 6 --depth 5)
 sim_pid=$!
-for _ in $(seq 100); do
-  [ -s "$work/sim.out" ] && break
-  sleep 0.05
-done
-base=$(head -1 "$work/sim.out")
-[ -n "$base" ] || fail "quelvo-sim printed no address"
+work=$(mktemp -d)
+trap 'rm -rf "$work"; kill "$sim_pid" 2>/dev/null' EXIT
+read -r -t 10 base <&3 || fail "quelvo-sim printed no address"
 args=(--limit 1500 --baidu-host "$base" --google-host "$base" --taobao-host "$base")
 name="长尾关键词：phone.txt"
 

@@ -11,8 +11,7 @@ keyword="phone case for the new model with a slim design and a stand in dark blu
 name="长尾关键词：$keyword.txt"
 
 if [ "${1:-}" = "--inside" ]; then
-  quelvo=$2
-  work=$3
+  quelvo=$2 work=$3
   openbox >/dev/null 2>&1 &
   wm=$!
   # The desktop's browser: a script that notes what it opens.
@@ -23,7 +22,6 @@ if [ "${1:-}" = "--inside" ]; then
   # A search that meets a window being destroyed (the browser's start-up windows) dies of an X
   # error, so it is asked again until the window shows or a minute has passed.
   find_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true; }
-  win=""
   for _ in $(seq 600); do
     win=$(find_window '^Quelvo关键词助手V2\.3')
     [ -n "$win" ] && break

@@ -24,7 +24,6 @@ done
 [[ $depends != *-dev* ]] || fail "a -dev package in Depends"
 [[ $depends != *libgif* ]] || fail "giflib in Depends: the program decodes GIF itself"
 files=$(dpkg-deb -c "$deb")
-grep -q ' ./usr/share/quelvo/skinh.she$' <<<"$files" || fail "no skin in the package"
 ! grep -q ' ./usr/include/' <<<"$files" || fail "headers in the program's package"
 dev=$(ls "$out"/libanigif-dev_*.deb)
 grep -q ' ./usr/include/anigif/control/uc_ani_gif.h$' <<<"$(dpkg-deb -c "$dev")" || fail "no headers in $dev"

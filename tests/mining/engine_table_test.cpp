@@ -85,13 +85,12 @@ TEST(EngineTable, AddressesTakeTheKeywordEncodedAndTheHostsGiven) {
     // As UTF-8, and characters that would change the query's meaning escaped.
     EXPECT_EQ(AddressFor("https://s.test/s?a=1&q={keyword}", "手机 c#&x+y%").toEncoded(),
               QByteArray("https://s.test/s?a=1&q=%E6%89%8B%E6%9C%BA%20c%23%26x%2By%25"));
-    const EngineTable table = DefaultEngineTable();
-    const EngineTable moved =
-        WithHosts(table, {QUrl("http://127.0.0.1:8080/"), {}, {}}, {{}, {}, QUrl("http://s.test")});
-    EXPECT_EQ(moved.Of(Engine::Baidu).relatedUrl,
-              QStringLiteral("http://127.0.0.1:8080/s?wd={keyword}"));
-    EXPECT_EQ(moved.Of(Engine::Baidu).suggestUrl, table.Of(Engine::Baidu).suggestUrl);
-    EXPECT_EQ(moved.Of(Engine::Google).relatedUrl, table.Of(Engine::Google).relatedUrl);
-    EXPECT_EQ(moved.Of(Engine::Taobao).suggestUrl,
-              QStringLiteral("http://s.test/sug?code=utf-8&q={keyword}"));
+    // Only the hosts given move: Baidu's page and Taobao's suggestions here.
+    EngineTable expected = DefaultEngineTable();
+    expected.Of(Engine::Baidu).relatedUrl = QStringLiteral("http://127.0.0.1:8080/s?wd={keyword}");
+    expected.Of(Engine::Taobao).suggestUrl =
+        QStringLiteral("http://s.test/sug?code=utf-8&q={keyword}");
+    const QUrl baidu("http://127.0.0.1:8080/"), taobao("http://s.test");
+    EXPECT_EQ(WithHosts(DefaultEngineTable(), {baidu, {}, {}}, {{}, {}, taobao}).entries,
+              expected.entries);
 }

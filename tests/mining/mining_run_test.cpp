@@ -13,7 +13,6 @@
 #include "sim/sim_server.h"
 #include "support/breadth_first.h"
 #include "support/engine_pages.h"
-#include "support/on_request.h"
 #include "support/small_disk.h"
 #include "web/mod_http.h"
 
@@ -75,8 +74,18 @@ struct Rig {
         run = std::make_unique<MiningRun>(
             view, table, fetch, [this] { http.AbortAll(); }, "UTF-8");
     }
+    // Runs `action` inside the client's wait, as soon as `keyword`'s request reaches the server:
+    // what a user's click during a fetch does.
     void during(const QString& keyword, std::function<void()> action) {
-        OnRequest(server, &server, keyword, std::move(action));
+        QObject::connect(&server, &sim::SimServer::engineRequestReceived, &server,
+                         [keyword, action](sim::Engine, const QString& k) {
+                             if (k == keyword) action();
+                         });
+    }
+    // Types the keyword and clicks 开始挖掘.
+    void start(const QString& keyword) {
+        view.key = keyword;
+        run->CmdStart_Click();
     }
     QStringList fetched() const {
         QStringList out;
@@ -104,8 +113,7 @@ TEST(RunOverHttp, EveryEngineSourceAndCharsetListsTheWholeGraphBreadthFirst) {
                 rig.server.setEngineOptions(options);
                 rig.view.engine = engine;
                 rig.view.source = source;
-                rig.view.key = QStringLiteral("手机");
-                rig.run->CmdStart_Click();
+                rig.start(QStringLiteral("手机"));
                 EXPECT_EQ(rig.view.list.entries(), ExpectedBreadthFirst("手机", options));
                 EXPECT_EQ(rig.server.requests().size(), rig.view.list.size());
                 for (const auto& r : rig.server.requests())
@@ -116,11 +124,10 @@ TEST(RunOverHttp, EveryEngineSourceAndCharsetListsTheWholeGraphBreadthFirst) {
 // The kinds of failed fetch are told apart by the HTTP client's own tests; here one stands for all.
 TEST(RunOverHttp, AFailedFetchSkipsTheKeywordTheRunGoesOnAndItsEndSaysWhy) {
     Rig rig;
-    rig.view.key = "A";
     rig.server.setPage(sim::Engine::Baidu, "A", BaiduPage({"B", "C"}));
     rig.server.setFaultFor("B", sim::Fault::Reset);
     rig.server.setPage(sim::Engine::Baidu, "C", BaiduPage({"D"}));
-    rig.run->CmdStart_Click();
+    rig.start("A");
     EXPECT_EQ(rig.view.list.entries(), (QStringList{"A", "B", "C", "D"}));
     EXPECT_EQ(rig.view.statuses.last(),
               "挖掘未完成：1个页面未能获取（连接被中断1个）。共挖掘长尾词4条");
@@ -128,32 +135,29 @@ TEST(RunOverHttp, AFailedFetchSkipsTheKeywordTheRunGoesOnAndItsEndSaysWhy) {
 
 TEST(MiningRun, UserActionsDuringAFetchApplyFromTheNextStep) {
     Rig rig;
-    rig.view.key = "A";
     rig.server.setPage(sim::Engine::Baidu, "A", BaiduPage({"B", "C"}));
     rig.during("A", [&] {
         rig.view.engine = Engine::Taobao;  // the page in flight stays Baidu's
         rig.view.filter = true;            // but the filter applies to it already
         rig.view.key = "C";
     });
-    rig.run->CmdStart_Click();
+    rig.start("A");
     EXPECT_EQ(rig.view.list.entries(), (QStringList{"A", "C"}));
     EXPECT_EQ(rig.fetched(), (QStringList{"0:A", "2:C"}));
 }
 
 TEST(MiningRun, NewStartDuringTheLastFetchDropsThatPageWithoutNesting) {
     Rig rig;
-    rig.view.key = "A";
     rig.server.setPage(sim::Engine::Baidu, "A", BaiduPage({"B"}));
     rig.server.setPage(sim::Engine::Baidu, "B", BaiduPage({"stale"}));
     rig.server.setPage(sim::Engine::Baidu, "X", BaiduPage({"Y"}));
     rig.during("B", [&] {
         rig.run->CmdStop_Click();
-        rig.view.key = "X";
-        rig.run->CmdStart_Click();
+        rig.start("X");
         // Returned at once: the loop already running carries the new run, starts never nest.
         EXPECT_EQ(rig.server.requests().size(), 2);
     });
-    rig.run->CmdStart_Click();
+    rig.start("A");
     EXPECT_EQ(rig.view.list.entries(), (QStringList{"X", "Y"}));
     EXPECT_EQ(rig.fetched(), (QStringList{"0:A", "0:B", "0:X", "0:Y"}));
     EXPECT_EQ(rig.view.statuses.last(), "恭喜！全部挖掘完成。共挖掘长尾词2条");
@@ -162,12 +166,11 @@ TEST(MiningRun, NewStartDuringTheLastFetchDropsThatPageWithoutNesting) {
 TEST(MiningRun, ResultFileFollowsTheListAndTheKeywordBox) {
     QTemporaryDir dir;
     Rig rig;
-    rig.view.key = "A";
     rig.view.folder = dir.path();
     rig.server.setPage(sim::Engine::Baidu, "A", BaiduPage({"B", "a/b", "D"}));
     rig.server.setPage(sim::Engine::Baidu, "B", BaiduPage({"C"}));
     rig.during("B", [&] { rig.view.key = "Z"; });
-    rig.run->CmdStart_Click();
+    rig.start("A");
     EXPECT_EQ(ReadAll(dir.filePath("长尾关键词：A.txt")), QByteArray("A\r\nB\r\na/b\r\nD\r\n"));
     EXPECT_EQ(ReadAll(dir.filePath("长尾关键词：Z.txt")),
               QByteArray("A\r\nB\r\na/b\r\nD\r\nC\r\n"));
@@ -179,7 +182,6 @@ TEST(MiningRun, ResultFileFollowsTheListAndTheKeywordBox) {
 // run uses both.
 TEST(MiningRun, CandidatesAreTakenAsTheEngineShowedThem) {
     Rig rig;
-    rig.view.key = "k";
     rig.view.filter = true;
     // One bad byte in the UTF-8 page it declares must not make the rest mojibake.
     rig.server.setPage(
@@ -187,7 +189,7 @@ TEST(MiningRun, CandidatesAreTakenAsTheEngineShowedThem) {
         BaiduPage({"k&amp;手机 c#+1%", "", "k&手机 c#+1%", "k\r\n2", "k" + QString(1024, u'x')}) +
             "\xff",
         200, "text/html; charset=utf-8");
-    rig.run->CmdStart_Click();
+    rig.start("k");
     EXPECT_EQ(rig.view.list.entries(), (QStringList{"k", "k&手机 c#+1%", "k  2"}));
     EXPECT_EQ(rig.view.tooLong, 1);
 }
@@ -199,11 +201,10 @@ TEST(MiningRun, AFullDiskIsSaidOnceAndTheFileIsWholeOnceSpaceReturns) {
     if (!disk.ok()) GTEST_SKIP() << "mounting a small tmpfs needs root";
     Rig rig(true);
     rig.server.setEngineOptions({8, 3, sim::BodyCharset::Utf8, 0});
-    rig.view.key = QStringLiteral("手机");
     rig.view.folder = disk.path();
     rig.during(ExpectedBreadthFirst("手机", rig.server.engineOptions()).at(60),
                [&] { EXPECT_TRUE(disk.Grow(256, 8)); });
-    rig.run->CmdStart_Click();
+    rig.start(QStringLiteral("手机"));
     const QString path = disk.filePath("长尾关键词：手机.txt");
     EXPECT_EQ(rig.view.statuses.filter(QStringLiteral("无法写入结果文件")),
               QStringList{"无法写入结果文件（磁盘已满）：" + path});
@@ -216,10 +217,9 @@ TEST(MiningRun, AKeywordThatCannotNameAFileIsSaidAndWritesNothing) {
     QTemporaryDir dir;
     ASSERT_TRUE(QDir(dir.path()).mkpath("a/chosen"));
     Rig rig;
-    rig.view.key = "../../x";
     rig.view.folder = dir.filePath("a/chosen");
     rig.server.setPage(sim::Engine::Baidu, "../../x", BaiduPage({"y"}));
-    rig.run->CmdStart_Click();
+    rig.start("../../x");
     EXPECT_EQ(rig.view.list.entries(), (QStringList{"../../x", "y"}));
     EXPECT_EQ(rig.view.statuses.last(), "无法写入结果文件（文件名无效）：" + rig.view.folder +
                                             "/长尾关键词：../../x.txt。共挖掘长尾词2条");
@@ -230,9 +230,8 @@ TEST(MiningRun, AKeywordThatCannotNameAFileIsSaidAndWritesNothing) {
 TEST(MiningRun, StopsAddingAtTheListLimit) {
     Rig rig;
     rig.view.list = ResultList(3);
-    rig.view.key = "root";
     rig.server.setPage(sim::Engine::Baidu, "root", BaiduPage({"a", "b", "c"}));
-    rig.run->CmdStart_Click();
+    rig.start("root");
     EXPECT_EQ(rig.view.list.entries(), (QStringList{"root", "a", "b"}));
     EXPECT_EQ(rig.server.requests().size(), 1);
     EXPECT_EQ(rig.view.statuses.last(), "恭喜！全部挖掘完成。共挖掘长尾词3条");
