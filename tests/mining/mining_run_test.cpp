@@ -13,6 +13,7 @@
 #include "sim/sim_server.h"
 #include "support/breadth_first.h"
 #include "support/engine_pages.h"
+#include "support/on_request.h"
 #include "support/small_disk.h"
 #include "web/mod_http.h"
 
@@ -77,10 +78,7 @@ struct Rig {
     // Runs `action` inside the client's wait, as soon as `keyword`'s request reaches the server:
     // what a user's click during a fetch does.
     void during(const QString& keyword, std::function<void()> action) {
-        QObject::connect(&server, &sim::SimServer::engineRequestReceived, &server,
-                         [keyword, action](sim::Engine, const QString& k) {
-                             if (k == keyword) action();
-                         });
+        OnRequest(server, &server, keyword, std::move(action));
     }
     // Types the keyword and clicks 开始挖掘.
     void start(const QString& keyword) {
