@@ -32,7 +32,9 @@ if [ "${1:-}" = "--inside" ]; then
   xdotool type --delay 140 "$keyword"
   tip=$(find_window '系统公告')
   [ -n "$tip" ] || fail "the announcement popup did not rise while typing"
-  [ "$(xdotool getactivewindow)" = "$win" ] || fail "the popup took the focus"
+  active=$(xdotool getactivewindow 2>/dev/null || true)
+  [ "$active" = "$win" ] ||
+    fail "the popup took the focus (active: $(xdotool getwindowname "$active" 2>/dev/null || echo none))"
   # Tab from the keyword box: 开始挖掘, 停止挖掘, the filter (ticked), the folder box (typed into),
   # "...", Quelvo6 (Enter), the list, 清除数据, 检查更新, 反馈意见 (Enter), 官方网站 (Space).
   mkdir "$work/window"
