@@ -31,9 +31,10 @@ TEST(ParseGifStream, FramesAndLoopCountOfOddStreams) {
         {"GIF88a", WithFrames(GifBuilder().Header("GIF88a")), 0, 0},
         {"NETSCAPE id in lower case", WithFrames(GifBuilder().Header().Netscape(7, "netscape2.0")),
          1, 7},
-        // Only a 3-byte sub-block carries a count; another is skipped whole and changes nothing.
+        // Only a 3-byte sub-block carries a count; another is skipped whole and changes nothing
+        // (read from its second byte, this one's would swallow the frames after it).
         {"NETSCAPE sub-block of 5 bytes",
-         WithFrames(GifBuilder().Header().Netscape(7).Netscape(9, "NETSCAPE2.0", 5), 2), 2, 7},
+         WithFrames(GifBuilder().Header().Netscape(7).Netscape(0x0309, "NETSCAPE2.0", 5), 2), 2, 7},
         {"NETSCAPE2", WithFrames(GifBuilder().Header().Netscape(9, "NETSCAPE2")), 1, 0},
         {"fillers and extensions skipped, an unknown introducer ends the stream",
          WithFrames(GifBuilder().Header().Raw(fillers).Image(0, 0, 2, 2, kPx).Raw({0x99})), 1, 0},
@@ -93,6 +94,7 @@ TEST(PlanFirstPass, ACanvasUnlessEachFrameAloneIsThePictureAMaskWhereTheBackgrou
         {2, {}, 4, false, false},  // every frame is cleared away before the next
         {1, {}, 4, true, true},    // frame 1 leaves the canvas partly uncovered
         {1, 2, 4, true, true},
+        {6, {}, 4, true, true},  // 4 to 7 leave the frame in place, as 0 does
     };
     const Bytes px = GifBuilder::Pattern(4, 4, 2);
     for (const auto& [disposal, transparent, at, canvas, mask] : cases) {
